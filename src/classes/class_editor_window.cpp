@@ -1,0 +1,191 @@
+#include "classes/class_editor_window.h"
+
+#include "classes/power_budget.h"
+#include "classes/two_row_tabs.h"
+#include "shell/shortcut_precedence.h"
+#include "shell/widget_helpers.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace keelwright {
+namespace {
+
+constexpr int kTabRowLength = 9;
+constexpr int kTabControlWidth = 9135;
+constexpr int kTabControlHeight = 4215;
+constexpr int kBudgetTickMs = 10;
+constexpr int kPageMargin = 8; // pixels kept free right of and below the last control
+
+QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const char* keys) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    if (keys)
+        action->setShortcut(QKeySequence(QString::fromLatin1(keys)));
+    return action;
+}
+
+void nameSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+QLabel* budgetLabel(QWidget* parent, const char* name, const QString& caption, int widthTwips) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setMinimumWidth(pixels(widthTwips));
+    return label;
+}
+
+} // namespace
+
+ClassEditorWindow::ClassEditorWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Keelwright 2.5.2"));
+    buildMenus();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(pixels(120), 0, pixels(90), pixels(60));
+    layout->setSpacing(pixels(105));
+    layout->addWidget(buildTabControl());
+    layout->addWidget(buildBudgetRow());
+    setCentralWidget(central);
+
+    giveShortcutsPrecedence(this);
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(kBudgetTickMs);
+    connect(timer_, &QTimer::timeout, this, &ClassEditorWindow::refreshBudget);
+    timer_->start();
+}
+
+ClassEditorWindow::~ClassEditorWindow() = default;
+
+void ClassEditorWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnufile"));
+    connect(addCommand(file, "mnufilescreen", tr("&Export to Screen"), "Ctrl+E"),
+            &QAction::triggered, this, &ClassEditorWindow::exportRequested);
+    nameSeparator(file, "mnufilesep");
+    connect(addCommand(file, "mnureset", tr("Reset"), "Ctrl+R"), &QAction::triggered, this,
+            &ClassEditorWindow::reset);
+    nameSeparator(file, "space");
+    connect(addCommand(file, "mnufilequit", tr("Quit"), "Ctrl+Q"), &QAction::triggered, this,
+            &ClassEditorWindow::quitRequested);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("mnuhelp"));
+    connect(addCommand(help, "mnuhelpabout", tr("About"), nullptr), &QAction::triggered, this,
+            &ClassEditorWindow::aboutRequested);
+
+    // A command on the bar itself, without items.
+    QAction* weapons = menuBar()->addAction(tr("Weapon Editor"));
+    weapons->setObjectName(QStringLiteral("mnuweap"));
+    connect(weapons, &QAction::triggered, this, &ClassEditorWindow::weaponEditorRequested);
+}
+
+QWidget* ClassEditorWindow::buildTabControl() {
+    auto* control = new QWidget(this);
+    control->setObjectName(QStringLiteral("SSTab1"));
+    auto* layout = new QVBoxLayout(control);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    QStringList captions;
+    for (const std::string_view caption : pageCaptions())
+        captions << qs(caption);
+    tabs_ = new TwoRowTabs(captions, kTabRowLength, control);
+    stack_ = new QStackedWidget(control);
+    stack_->setObjectName(QStringLiteral("SSTab1Pages"));
+    stack_->setFrameShape(QFrame::StyledPanel);
+    pages_ = std::make_unique<ClassPages>(stack_);
+    layout->addWidget(tabs_);
+    layout->addWidget(stack_);
+
+    // The pages keep the design's size below the header, or grow to hold what they show.
+    QSize needed(std::max(pixels(kTabControlWidth), tabs_->sizeHint().width()),
+                 pixels(kTabControlHeight - kPageTopTwips));
+    for (int p = 0; p < stack_->count(); ++p) {
+        const QRect used = stack_->widget(p)->childrenRect();
+        needed = needed.expandedTo(QSize(used.right() + kPageMargin, used.bottom() + kPageMargin));
+    }
+    stack_->setFixedSize(needed);
+
+    connect(tabs_, &TwoRowTabs::currentChanged, stack_, &QStackedWidget::setCurrentIndex);
+    auto* next = new QShortcut(QKeySequence(QStringLiteral("Ctrl+PgDown")), this);
+    connect(next, &QShortcut::activated, this,
+            [this] { setCurrentPage((currentPage() + 1) % int(kPageCount)); });
+    auto* previous = new QShortcut(QKeySequence(QStringLiteral("Ctrl+PgUp")), this);
+    connect(previous, &QShortcut::activated, this, [this] {
+        setCurrentPage((currentPage() + int(kPageCount) - 1) % int(kPageCount));
+    });
+    return control;
+}
+
+QWidget* ClassEditorWindow::buildBudgetRow() {
+    auto* row = new QWidget(this);
+    row->setObjectName(QStringLiteral("BudgetRow"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(pixels(60));
+    const char* descriptions[] = {"total power usage", "reactor output", "free reactor power"};
+    const struct {
+        const char* caption;
+        const char* value;
+        QString title;
+        int width;
+    } cells[] = {{"Label67", "Label68", tr("Total Power Usage:"), 1815},
+                 {"Label69", "Label70", tr("Reactor Output:"), 975},
+                 {"Label71", "Label72", tr("Free Reactor Power:"), 1215}};
+    for (int i = 0; i < 3; ++i) {
+        QLabel* caption = budgetLabel(row, cells[i].caption, cells[i].title, 0);
+        budget_[i] = budgetLabel(row, cells[i].value, QString(), cells[i].width);
+        budget_[i]->setTextFormat(Qt::PlainText);
+        budget_[i]->setAccessibleName(cells[i].title);
+        budget_[i]->setAccessibleDescription(tr("The %1 of this class").arg(descriptions[i]));
+        caption->setBuddy(budget_[i]);
+        layout->addWidget(caption);
+        layout->addWidget(budget_[i], 1);
+    }
+    return row;
+}
+
+// Runs a hundred times a second; a refresh that cannot finish leaves the last figures.
+void ClassEditorWindow::refreshBudget() {
+    std::array<QByteArray, kPowerFieldCount> texts;
+    PowerTexts views;
+    for (std::size_t i = 0; i < kPowerFieldCount; ++i) {
+        const auto index = fieldIndex(powerFieldNames()[i]).value();
+        texts[i] = pages_->text(index).toUtf8();
+        views[i] = std::string_view(texts[i].constData(), std::size_t(texts[i].size()));
+    }
+    const auto figures = computeBudget(views);
+    if (!figures)
+        return;
+    const std::string* values[] = {&figures->totalUsage, &figures->reactorOutput,
+                                   &figures->freePower};
+    for (int i = 0; i < 3; ++i) {
+        const QString text = QString::fromStdString(*values[i]);
+        if (budget_[i]->text() != text)
+            budget_[i]->setText(text);
+    }
+}
+
+void ClassEditorWindow::reset() {
+    ShipClassRecord record = pages_->record();
+    resetRecord(record);
+    pages_->show(record);
+}
+
+int ClassEditorWindow::currentPage() const { return tabs_->currentIndex(); }
+void ClassEditorWindow::setCurrentPage(int page) { tabs_->setCurrentIndex(page); }
+
+} // namespace keelwright
