@@ -1,0 +1,24 @@
+# Window tests: offscreen, one QApplication for the run.
+find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
+
+add_executable(ui_tests
+    support/qt_main.cpp
+    classes/class_editor_window_test.cpp
+)
+target_link_libraries(ui_tests PRIVATE keelwright_ui Qt6::Test GTest::gtest)
+target_include_directories(ui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+keelwright_warnings(ui_tests)
+gtest_discover_tests(ui_tests DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# The same layout checks at 150 % scaling.
+add_test(NAME layout_at_150_percent
+    COMMAND ui_tests --gtest_filter=*Layout*)
+set_tests_properties(layout_at_150_percent PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=1.5")
+
+# On X11 a line edit binds Ctrl+E to end-of-line: the shortcuts must still win there.
+find_program(XVFB_RUN xvfb-run REQUIRED)
+add_test(NAME shortcuts_on_x11
+    COMMAND ${XVFB_RUN} -a $<TARGET_FILE:ui_tests> --gtest_filter=*Shortcut*)
+set_tests_properties(shortcuts_on_x11 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb")

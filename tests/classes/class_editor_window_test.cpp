@@ -1,0 +1,297 @@
+#include "classes/class_editor_window.h"
+
+#include "classes/power_field.h"
+#include "support/ui_helpers.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTabBar>
+
+#include <gtest/gtest.h>
+
+namespace keelwright {
+namespace {
+
+using testing::child;
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+class ClassEditorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    QLineEdit* edit(const char* name) { return child<QLineEdit>(&window, name); }
+    QLabel* label(const char* name) { return child<QLabel>(&window, name); }
+    bool figuresRead(const char* total, const char* output, const char* free) {
+        return QTest::qWaitFor([&] {
+            return label("Label68")->text() == QLatin1String(total) &&
+                   label("Label70")->text() == QLatin1String(output) &&
+                   label("Label72")->text() == QLatin1String(free);
+        });
+    }
+    // Puts the keyboard focus into a field of the given page, as a user clicking there would.
+    QWidget* focusFieldOn(int page) {
+        window.setCurrentPage(page);
+        for (const Field& field : classFields()) {
+            if (field.page == page && isTextual(field.kind)) {
+                QWidget* widget = window.findChild<QWidget*>(qs(field.name));
+                widget->setFocus();
+                EXPECT_TRUE(QTest::qWaitFor([&] { return widget->hasFocus(); }));
+                return widget;
+            }
+        }
+        return nullptr;
+    }
+
+    ClassEditorWindow window;
+};
+
+TEST(ClassEditorStart, ShowsGeneralWithDesignValuesAndBlankFigures) {
+    ClassEditorWindow window;
+    EXPECT_EQ(window.windowTitle(), "Keelwright 2.5.2");
+    EXPECT_EQ(window.objectName(), "Form1");
+    EXPECT_EQ(window.currentPage(), 0);
+    EXPECT_EQ(window.record(), ShipClassRecord{});
+    for (const char* name : {"Label68", "Label70", "Label72"})
+        EXPECT_EQ(child<QLabel>(&window, name)->text(), "") << name;
+    EXPECT_EQ(child<QLabel>(&window, "Label67")->text(), "Total Power Usage:");
+    EXPECT_EQ(child<QLabel>(&window, "Label69")->text(), "Reactor Output:");
+    EXPECT_EQ(child<QLabel>(&window, "Label71")->text(), "Free Reactor Power:");
+    EXPECT_EQ(child<QComboBox>(&window, "Combo1")->currentIndex(), -1);
+    EXPECT_EQ(child<QComboBox>(&window, "Combo1")->itemText(1), "1 Absorption");
+    EXPECT_EQ(child<QObject>(&window, "Timer1")->property("interval").toInt(), 10);
+}
+
+TEST(ClassEditorStart, TabsStandInTwoRowsOfNineAndSeven) {
+    ClassEditorWindow window;
+    auto* first = child<QTabBar>(&window, "SSTab1Row1");
+    auto* second = child<QTabBar>(&window, "SSTab1Row2");
+    QStringList shown;
+    for (QTabBar* bar : {first, second}) {
+        for (int i = 0; i < bar->count(); ++i) {
+            if (bar->isTabVisible(i))
+                shown << bar->tabText(i);
+        }
+    }
+    EXPECT_EQ(shown.mid(0, 9).join('|'),
+              "General|Reactor|Fuel System|Computer|Thrusters|Engines|Life Support|Shields|Sensors");
+    EXPECT_EQ(shown.mid(9).join('|'), "Cloaking Device|Jump Drives|Comm. Jammer|Damage Control|"
+                                      "Tachyon Sensors|Tractor Beam|Comms");
+}
+
+TEST_F(ClassEditorTest, ClickingATabOfEitherRowShowsItsPage) {
+    auto* second = child<QTabBar>(&window, "SSTab1Row2");
+    auto* stack = child<QStackedWidget>(&window, "SSTab1Pages");
+    second->setCurrentIndex(5); // Tractor Beam
+    EXPECT_EQ(window.currentPage(), 14);
+    EXPECT_EQ(stack->currentIndex(), 14);
+    EXPECT_TRUE(edit("Text66")->isVisible());
+    EXPECT_FALSE(edit("Text1")->isVisible());
+    child<QTabBar>(&window, "SSTab1Row1")->setCurrentIndex(7);
+    EXPECT_EQ(window.currentPage(), 7);
+    EXPECT_FALSE(second->isTabVisible(second->currentIndex())); // no second selection shown
+}
+
+TEST_F(ClassEditorTest, CtrlPageDownWalksThroughAllPages) {
+    focusFieldOn(0);
+    for (int page = 1; page <= 16; ++page) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+        EXPECT_EQ(window.currentPage(), page % 16);
+    }
+}
+
+TEST(ClassEditorFields, EveryFieldIsNamedAndSpokenOf) {
+    ClassEditorWindow window;
+    for (const Field& field : classFields()) {
+        auto* widget = window.findChild<QWidget*>(qs(field.name));
+        ASSERT_NE(widget, nullptr) << field.name;
+        if (isTextual(field.kind) && !field.caption.empty()) {
+            auto* label = window.findChild<QLabel*>(qs(field.name) + "Label");
+            ASSERT_NE(label, nullptr) << field.name;
+            EXPECT_EQ(label->text(), qs(field.caption));
+            EXPECT_EQ(label->buddy(), widget);
+        } else if (field.kind == FieldKind::Flag) {
+            EXPECT_EQ(static_cast<QCheckBox*>(widget)->text(), qs(field.caption));
+        } else {
+            EXPECT_EQ(widget->accessibleName(), qs(field.spokenName)) << field.name;
+        }
+    }
+    EXPECT_EQ(child<QWidget>(&window, "Text31")->accessibleName(), "Aft Max Strength");
+    EXPECT_EQ(child<QWidget>(&window, "Text76")->accessibleName(), "Star Tolerance");
+    EXPECT_EQ(child<QGroupBox>(&window, "Frame1")->title(), "Tolerance");
+    EXPECT_FALSE(child<QLabel>(&window, "Label72")->accessibleDescription().isEmpty());
+}
+
+TEST(ClassEditorFields, TabOrderRunsDownEachColumn) {
+    ClassEditorWindow window;
+    QWidget* widget = child<QWidget>(&window, "Text1");
+    QStringList order;
+    for (int i = 0; i < 8; ++i) {
+        order << widget->objectName();
+        do
+            widget = widget->nextInFocusChain();
+        while (widget->focusPolicy() == Qt::NoFocus || !qobject_cast<QWidget*>(widget));
+    }
+    EXPECT_EQ(order.join(' '), "Text1 Text2 Text3 Check2 Text4 Text5 Text6 Check1");
+}
+
+TEST(ClassEditorMenus, CaptionsNamesAndShortcuts) {
+    ClassEditorWindow window;
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* keys;
+    } commands[] = {{"mnufilescreen", "&Export to Screen", "Ctrl+E"},
+                    {"mnureset", "Reset", "Ctrl+R"},
+                    {"mnufilequit", "Quit", "Ctrl+Q"},
+                    {"mnuhelpabout", "About", ""},
+                    {"mnuweap", "Weapon Editor", ""}};
+    for (const auto& c : commands) {
+        auto* action = child<QAction>(&window, c.name);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->text(), c.caption);
+        EXPECT_EQ(action->shortcut().toString(), c.keys);
+    }
+    EXPECT_EQ(child<QMenu>(&window, "mnufile")->title(), "&File");
+    EXPECT_EQ(child<QMenu>(&window, "mnuhelp")->title(), "&Help");
+    EXPECT_TRUE(child<QAction>(&window, "mnufilesep")->isSeparator());
+    EXPECT_TRUE(child<QAction>(&window, "space")->isSeparator());
+    const auto bar = window.menuBar()->actions();
+    ASSERT_EQ(bar.size(), 3);
+    EXPECT_EQ(bar[2]->objectName(), "mnuweap");
+    EXPECT_EQ(bar[2]->menu(), nullptr);
+}
+
+TEST_F(ClassEditorTest, ShortcutsActFromEveryPage) {
+    QSignalSpy exports(&window, &ClassEditorWindow::exportRequested);
+    QSignalSpy quits(&window, &ClassEditorWindow::quitRequested);
+    for (int page = 0; page < 16; ++page) {
+        QWidget* field = focusFieldOn(page);
+        ASSERT_NE(field, nullptr);
+        static_cast<QLineEdit*>(field)->setText("x");
+        QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_Q, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_R, Qt::ControlModifier);
+        EXPECT_EQ(exports.count(), page + 1);
+        EXPECT_EQ(quits.count(), page + 1);
+        EXPECT_NE(static_cast<QLineEdit*>(field)->text(), "x") << "Reset from page " << page;
+        EXPECT_EQ(window.currentPage(), page);
+    }
+}
+
+TEST_F(ClassEditorTest, BudgetFollowsEditsWithinATick) {
+    ASSERT_TRUE(figuresRead("0", "0", "0"));
+    edit("text15")->selectAll();
+    QTest::keyClicks(edit("text15"), "30");
+    edit("text22")->setText("50");
+    edit("Text8")->setText("100");
+    EXPECT_TRUE(figuresRead("80", "100", "20"));
+    edit("Text8")->setText("2.5");
+    edit("text15")->setText("1");
+    edit("text22")->setText("0");
+    EXPECT_TRUE(figuresRead("1", "2.5", "1.5"));
+    child<QCheckBox>(&window, "Check7")->setChecked(false); // include flags take no part
+    edit("text38")->setText("3.5");
+    EXPECT_TRUE(figuresRead("5", "2.5", "-2.5"));
+}
+
+TEST_F(ClassEditorTest, TextThatIsNotANumberLeavesTheLastFigures) {
+    edit("text80")->setText("7");
+    ASSERT_TRUE(figuresRead("7", "0", "-7"));
+    edit("text80")->setText("  ");
+    edit("Text8")->setText("9");
+    QTest::qWait(50);
+    EXPECT_EQ(label("Label68")->text(), "7");
+    EXPECT_EQ(label("Label70")->text(), "0");
+    edit("text80")->setText("-");
+    edit("text80")->setText("1");
+    EXPECT_TRUE(figuresRead("1", "9", "8"));
+}
+
+TEST_F(ClassEditorTest, PowerFieldsTakeThreeNumberCharactersAndAreNeverEmpty) {
+    QLineEdit* field = edit("text43");
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "a1b2c3d4");
+    EXPECT_EQ(field->text(), "123");
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(field->text(), "0");
+    EXPECT_EQ(window.record().text("text43"), "0");
+    QTest::keyClicks(field, "-.5"); // the refilled "0" is selected: typing replaces it
+    EXPECT_EQ(field->text(), "-.5");
+    field->setText("   ");
+    EXPECT_EQ(field->text(), "   "); // blanks are not empty: left alone
+
+    QApplication::clipboard()->setText("98765");
+    field->selectAll();
+    field->paste();
+    EXPECT_EQ(field->text(), "987");
+    QApplication::clipboard()->setText("1e9");
+    field->selectAll();
+    field->paste();
+    EXPECT_EQ(field->text(), "987"); // a paste with a letter is refused whole
+}
+
+TEST_F(ClassEditorTest, ResetWritesPlaceholdersAndKeepsTheRest) {
+    window.setCurrentPage(7);
+    child<QCheckBox>(&window, "Check16")->setChecked(true);
+    child<QComboBox>(&window, "Combo2")->setCurrentIndex(1);
+    edit("text39")->setText("12");
+    edit("Text1")->setText("12");
+    QTest::keyClick(edit("Text70"), Qt::Key_R, Qt::ControlModifier);
+
+    ShipClassRecord expected;
+    expected.setFlag("Check16", true);
+    expected.choose("Combo2", "1 Absorption");
+    resetRecord(expected);
+    EXPECT_EQ(window.record(), expected);
+    EXPECT_EQ(edit("Text2")->text(), "#");
+    EXPECT_EQ(window.currentPage(), 7);
+    EXPECT_TRUE(figuresRead("0", "0", "0"));
+}
+
+// Nothing on a page may overlap or be cut off, with whatever font the system gives us.
+TEST(ClassEditorLayout, NothingOverlapsOrIsClipped) {
+    ClassEditorWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* stack = child<QStackedWidget>(&window, "SSTab1Pages");
+    const QRect area(QPoint(0, 0), stack->contentsRect().size()); // what every page is given
+    for (int p = 0; p < stack->count(); ++p) {
+        QWidget* page = stack->widget(p);
+        const auto children = page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        for (QWidget* a : children) {
+            EXPECT_TRUE(area.contains(a->geometry())) << a->objectName().toStdString();
+            if (qobject_cast<QLabel*>(a) || qobject_cast<QCheckBox*>(a)) {
+                EXPECT_GE(a->width(), a->sizeHint().width()) << a->objectName().toStdString();
+            }
+            if (auto* label = qobject_cast<QLabel*>(a)) {
+                EXPECT_GE(label->height(), label->fontMetrics().height() - 1) << p;
+            }
+            EXPECT_GE(a->height(), a->minimumSizeHint().height()) << a->objectName().toStdString();
+            for (QWidget* b : children) {
+                if (a == b || qobject_cast<QGroupBox*>(a) || qobject_cast<QGroupBox*>(b))
+                    continue;
+                EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                    << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
+            }
+        }
+    }
+    auto* frame = child<QGroupBox>(&window, "Frame1");
+    for (const char* name : {"Text74", "Text75", "Text76", "Text77"})
+        EXPECT_TRUE(frame->geometry().contains(child<QWidget>(&window, name)->geometry())) << name;
+}
+
+} // namespace
+} // namespace keelwright

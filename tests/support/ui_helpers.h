@@ -1,0 +1,69 @@
+#pragma once
+// Finding and answering the program's windows, boxes and dialogs from a test.
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace keelwright::testing {
+
+// The visible top-level window of type T named `name`, waiting briefly for it to appear.
+template <class T>
+T* topLevel(const QString& name, int timeoutMs = 2000) {
+    T* found = nullptr;
+    (void)QTest::qWaitFor(
+        [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* typed = qobject_cast<T*>(widget);
+                if (typed && typed->isVisible() && typed->objectName() == name) {
+                    found = typed;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+// A named child that must exist.
+template <class T>
+T* child(const QObject* parent, const char* name) {
+    T* found = parent->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << "no child named " << name;
+    return found;
+}
+
+inline QMessageBox* messageBox(const QString& name) { return topLevel<QMessageBox>(name); }
+inline QFileDialog* saveDialog() { return topLevel<QFileDialog>(QStringLiteral("CommonDialog1")); }
+
+// Answers the open Save As dialog with a path; the save runs as the dialog closes.
+inline void answerSaveDialog(const QString& path) {
+    QFileDialog* dialog = saveDialog();
+    ASSERT_NE(dialog, nullptr) << "no Save As dialog";
+    dialog->selectFile(path);
+    QMetaObject::invokeMethod(dialog, "accept"); // a protected slot
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return "<unreadable>";
+    return file.readAll();
+}
+
+// Closes every top-level window the test left open, so tests do not see each other's boxes.
+inline void closeStrayWindows() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QDialog*>(widget) && widget->isVisible())
+            static_cast<QDialog*>(widget)->reject();
+    }
+    QApplication::processEvents();
+}
+
+} // namespace keelwright::testing
