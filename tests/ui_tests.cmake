@@ -4,6 +4,9 @@ find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
 add_executable(ui_tests
     support/qt_main.cpp
     classes/class_editor_window_test.cpp
+    output/output_window_test.cpp
+    shell/shell_test.cpp
+    weapons/weapon_editor_window_test.cpp
 )
 target_link_libraries(ui_tests PRIVATE keelwright_ui Qt6::Test GTest::gtest)
 target_include_directories(ui_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})

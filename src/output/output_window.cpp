@@ -72,7 +72,7 @@ void OutputWindow::save() {
         lastFileName_ = path;
         saveTo(path);
     });
-    dialog->open();
+    dialog->show(); // open() would make it modal to this window only
 }
 
 bool OutputWindow::saveTo(const QString& path) {
@@ -88,7 +88,7 @@ bool OutputWindow::saveTo(const QString& path) {
     box->setObjectName(QStringLiteral("SaveFailed"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
-    box->open();
+    box->show(); // not open(): that would make it modal to one window only
     emit saveFailed(path, *failure);
     return false;
 }

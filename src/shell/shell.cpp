@@ -79,7 +79,7 @@ void Shell::askToQuit() {
         if (answer == QMessageBox::Yes)
             QApplication::exit(0);
     });
-    box->open();
+    box->show(); // not open(): that would make it modal to one window only
 }
 
 void Shell::showAbout() {
@@ -88,7 +88,7 @@ void Shell::showAbout() {
                                classEditor_.get());
     box->setObjectName(QStringLiteral("AboutBox"));
     box->setTextFormat(Qt::PlainText);
-    box->open();
+    box->show(); // not open(): that would make it modal to one window only
 }
 
 } // namespace keelwright
