@@ -25,3 +25,8 @@ find_program(XVFB_RUN xvfb-run REQUIRED)
 add_test(NAME shortcuts_on_x11
     COMMAND ${XVFB_RUN} -a $<TARGET_FILE:ui_tests> --gtest_filter=*Shortcut*)
 set_tests_properties(shortcuts_on_x11 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb")
+
+# The real program on a real X server, driven from outside its process.
+add_test(NAME end_to_end_on_x11
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/start_and_quit.sh $<TARGET_FILE:keelwright>)
+set_tests_properties(end_to_end_on_x11 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb" TIMEOUT 120)

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# End to end on a real X server: start Keelwright, wait for its window, open the weapon editor
+# from the menu bar, then quit with Ctrl+Q answered Yes, and expect a clean exit.
+set -euo pipefail
+program=${1:?usage: start_and_quit.sh path/to/keelwright}
+
+workdir=$(mktemp -d)
+exec 3>"$workdir/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$workdir/xvfb.log" 2>&1 &
+xvfb=$!
+app=
+cleanup() {
+    [[ -n "$app" ]] && kill "$app" 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$workdir"
+}
+trap cleanup EXIT
+
+for _ in $(seq 100); do [[ -s "$workdir/display" ]] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$workdir/display")"
+export QT_QPA_PLATFORM=xcb
+
+wait_for_window() { # title, seconds; prints the window id
+    local deadline=$((SECONDS + $2))
+    while ((SECONDS < deadline)); do
+        if id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n1) && [[ -n "$id" ]]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.2
+    done
+    echo "no window titled '$1' within $2 s" >&2
+    return 1
+}
+
+"$program" >"$workdir/app.log" 2>&1 &
+app=$!
+editor=$(wait_for_window "Keelwright 2.5.2" 30)
+echo "class editor is up: window $editor"
+
+# "Weapon Editor" is the third entry of the menu bar, a command without items.
+xdotool mousemove --window "$editor" 130 9 click 1
+weapons=$(wait_for_window "Vantor Weapon Creator" 15)
+echo "weapon editor is up: window $weapons"
+
+xdotool windowfocus --sync "$editor"
+xdotool key --clearmodifiers ctrl+q
+wait_for_window "Quit" 15 >/dev/null
+xdotool key Return # Yes is the default answer
+
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app" 2>/dev/null; then
+    echo "Keelwright is still running after Quit was answered Yes" >&2
+    exit 1
+fi
+wait "$app" && status=0 || status=$?
+app=
+echo "Keelwright ended with status $status"
+exit "$status"
