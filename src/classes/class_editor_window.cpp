@@ -124,9 +124,8 @@ QWidget* ClassEditorWindow::buildTabControl() {
     connect(next, &QShortcut::activated, this,
             [this] { setCurrentPage((currentPage() + 1) % int(kPageCount)); });
     auto* previous = new QShortcut(QKeySequence(QStringLiteral("Ctrl+PgUp")), this);
-    connect(previous, &QShortcut::activated, this, [this] {
-        setCurrentPage((currentPage() + int(kPageCount) - 1) % int(kPageCount));
-    });
+    connect(previous, &QShortcut::activated, this,
+            [this] { setCurrentPage((currentPage() + int(kPageCount) - 1) % int(kPageCount)); });
     return control;
 }
 
@@ -185,7 +184,11 @@ void ClassEditorWindow::reset() {
     pages_->show(record);
 }
 
-int ClassEditorWindow::currentPage() const { return tabs_->currentIndex(); }
-void ClassEditorWindow::setCurrentPage(int page) { tabs_->setCurrentIndex(page); }
+int ClassEditorWindow::currentPage() const {
+    return tabs_->currentIndex();
+}
+void ClassEditorWindow::setCurrentPage(int page) {
+    tabs_->setCurrentIndex(page);
+}
 
 } // namespace keelwright

@@ -54,7 +54,8 @@ void addFrames(int pageIndex, QWidget* page) {
             continue;
         auto* box = new QGroupBox(qs(frame.caption), page);
         box->setObjectName(qs(frame.name));
-        box->setGeometry(twipsRect(frame.left, frame.top - kPageTopTwips, frame.width, frame.height));
+        box->setGeometry(
+            twipsRect(frame.left, frame.top - kPageTopTwips, frame.width, frame.height));
     }
 }
 
@@ -87,7 +88,7 @@ QString ClassPages::text(std::size_t index) const {
     switch (classFields()[index].kind) {
     case FieldKind::Flag:
         return static_cast<QCheckBox*>(control)->isChecked() ? QStringLiteral("1")
-                                                              : QStringLiteral("0");
+                                                             : QStringLiteral("0");
     case FieldKind::Choice:
         return static_cast<QComboBox*>(control)->currentText();
     default:

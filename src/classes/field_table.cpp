@@ -32,10 +32,10 @@ constexpr int kArcWidth = 1575;
 constexpr int kArcFlagWidth = 1095;
 
 constexpr std::array<std::string_view, kPageCount> kPages = {
-    "General",         "Reactor",      "Fuel System",    "Computer",        "Thrusters",
-    "Engines",         "Life Support", "Shields",        "Sensors",         "Cloaking Device",
-    "Jump Drives",     "Comm. Jammer", "Damage Control", "Tachyon Sensors", "Tractor Beam",
-    "Comms"};
+    "General",        "Reactor",         "Fuel System",  "Computer",
+    "Thrusters",      "Engines",         "Life Support", "Shields",
+    "Sensors",        "Cloaking Device", "Jump Drives",  "Comm. Jammer",
+    "Damage Control", "Tachyon Sensors", "Tractor Beam", "Comms"};
 
 constexpr std::array<Field, kFieldCount> kFields = {{
     // General
@@ -170,10 +170,18 @@ constexpr std::array<std::string_view, kPowerFieldCount> kPowerFields = {
 
 } // namespace
 
-std::span<const Field> classFields() { return kFields; }
-std::span<const std::string_view, kPageCount> pageCaptions() { return kPages; }
-std::span<const Frame> pageFrames() { return kFrames; }
-std::span<const std::string_view, kPowerFieldCount> powerFieldNames() { return kPowerFields; }
+std::span<const Field> classFields() {
+    return kFields;
+}
+std::span<const std::string_view, kPageCount> pageCaptions() {
+    return kPages;
+}
+std::span<const Frame> pageFrames() {
+    return kFrames;
+}
+std::span<const std::string_view, kPowerFieldCount> powerFieldNames() {
+    return kPowerFields;
+}
 
 std::optional<std::size_t> fieldIndex(std::string_view name) {
     const auto found = std::find_if(kFields.begin(), kFields.end(),

@@ -15,8 +15,8 @@ enum class FieldKind { Text, Number, Power, Flag, Choice };
 // Positions are in twips (15 to a pixel at 96 dpi), relative to the tab control, as the window
 // was first drawn.
 struct Field {
-    std::string_view name;    // the control's name; its case is part of it (text15 beside Text16)
-    int page;                 // index into pageCaptions()
+    std::string_view name; // the control's name; its case is part of it (text15 beside Text16)
+    int page;              // index into pageCaptions()
     FieldKind kind;
     std::string_view caption; // label above the box, or a check box's own text; empty when none
     std::string_view start;   // design value: "0"/"1" for flags, the item text for choices

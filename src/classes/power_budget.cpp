@@ -10,8 +10,12 @@ namespace {
 constexpr int kMinUnits = std::numeric_limits<short>::min();
 constexpr int kMaxUnits = std::numeric_limits<short>::max();
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
@@ -48,8 +52,8 @@ std::optional<double> parseBudgetNumber(std::string_view text) noexcept {
     if (!isUnsignedDecimal(text))
         return std::nullopt;
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                              std::chars_format::fixed);
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
     if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
         return std::nullopt;
     return negative ? -value : value;
@@ -72,8 +76,8 @@ std::string formatFreePower(double value) {
     if (value == 0.0)
         value = 0.0; // no "-0"
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::general, 15);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::string text(buffer, result.ptr);
     // 15 significant digits can leave trailing zeros in a fraction; general form drops them,
     // and writes large or tiny numbers with an exponent, which we show as "E".

@@ -60,8 +60,8 @@ void ShipClassRecord::setFlag(std::string_view name, bool ticked) {
 
 void ShipClassRecord::choose(std::string_view name, std::string_view item) {
     const std::size_t index = indexOf(name, FieldKind::Choice);
-    const bool known = item.empty() ||
-                       std::find(kShieldTypes.begin(), kShieldTypes.end(), item) != kShieldTypes.end();
+    const bool known = item.empty() || std::find(kShieldTypes.begin(), kShieldTypes.end(), item) !=
+                                           kShieldTypes.end();
     if (!known)
         throw std::out_of_range("not a shield type: " + std::string(item));
     values_[index] = std::string(item);

@@ -8,7 +8,9 @@ namespace keelwright {
 namespace {
 
 // Each bar ends in a hidden, disabled tab: it is what the row not in use has selected.
-int placeholderOf(const QTabBar* bar) { return bar->count() - 1; }
+int placeholderOf(const QTabBar* bar) {
+    return bar->count() - 1;
+}
 
 } // namespace
 

@@ -15,7 +15,7 @@ constexpr auto A = kAddSysClass;
 constexpr auto Y = kSysSetClass;
 
 constexpr ExportLine kHeader[] = {
-    {S, "/name=", "Text2"},     {S, "/size=", "Text6"},       {S, "/maxhull=", "Text3"},
+    {S, "/name=", "Text2"},      {S, "/size=", "Text6"},       {S, "/maxhull=", "Text3"},
     {S, "/can drop=", "Check1"}, {S, "/spacedock=", "Check2"}, {S, "/cargo=", "Text5"},
     {S, "/minmanned=", "Text4"},
 };
@@ -223,7 +223,9 @@ const std::vector<ResolvedSection>& resolvedSections() {
 
 } // namespace
 
-std::span<const ExportSection> classExportSections() { return kSections; }
+std::span<const ExportSection> classExportSections() {
+    return kSections;
+}
 
 std::string exportClass(const ShipClassRecord& record) {
     const std::string_view classNumber = record.text(kClassNumber);

@@ -38,7 +38,9 @@ OutputWindow::OutputWindow(const QString& name) : QMainWindow(nullptr) {
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 }
 
-void OutputWindow::setText(const QString& text) { area_->setPlainText(text); }
+void OutputWindow::setText(const QString& text) {
+    area_->setPlainText(text);
+}
 
 void OutputWindow::appendText(const QString& text) {
     QTextCursor end(area_->document());
@@ -52,7 +54,9 @@ void OutputWindow::present() {
     activateWindow();
 }
 
-QString OutputWindow::text() const { return withCrLf(area_->document()->toRawText()); }
+QString OutputWindow::text() const {
+    return withCrLf(area_->document()->toRawText());
+}
 
 void OutputWindow::save() {
     // Opened without a nested event loop: the window stays responsive to assistive tools, and
@@ -64,7 +68,8 @@ void OutputWindow::save() {
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
-    dialog->setNameFilters({QStringLiteral("All Files (*.*)"), QStringLiteral("Text Files (*.txt)")});
+    dialog->setNameFilters(
+        {QStringLiteral("All Files (*.*)"), QStringLiteral("Text Files (*.txt)")});
     dialog->selectNameFilter(QStringLiteral("Text Files (*.txt)"));
     if (!lastFileName_.isEmpty())
         dialog->selectFile(lastFileName_);

@@ -21,8 +21,8 @@ public:
     QString text() const;
     QString lastFileName() const { return lastFileName_; }
 
-    void save();                        // asks for a file name; the answer arrives later
-    bool saveTo(const QString& path);   // writes the file, or warns why it could not
+    void save();                      // asks for a file name; the answer arrives later
+    bool saveTo(const QString& path); // writes the file, or warns why it could not
 
 signals:
     void saved(const QString& path);

@@ -11,8 +11,8 @@ QString withCrLf(const QString& text) {
     crlf.reserve(text.size() + text.size() / 16);
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        const bool lineBreak = c == QChar::ParagraphSeparator || c == QChar::LineSeparator ||
-                               c == u'\n' || c == u'\r';
+        const bool lineBreak =
+            c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == u'\n' || c == u'\r';
         if (!lineBreak) {
             crlf += c;
             continue;
@@ -28,7 +28,8 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
     // A file the user marked read-only stays untouched, even for an administrator who could
     // replace it: the mark says the user wants it kept.
     const QFileInfo existing(path);
-    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const auto writeBits =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     if (existing.exists() && existing.isFile() && !(existing.permissions() & writeBits))
         return QCoreApplication::translate("keelwright", "The file is read-only.");
 

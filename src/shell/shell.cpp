@@ -50,7 +50,9 @@ Shell::~Shell() {
     delete weaponOutput_.data();
 }
 
-void Shell::start() { classEditor_->show(); }
+void Shell::start() {
+    classEditor_->show();
+}
 
 void Shell::exportClass() {
     fill(obtain(classOutput_, "Form2"), keelwright::exportClass(classEditor_->record()));
@@ -70,9 +72,9 @@ void Shell::openWeaponEditor() {
 }
 
 void Shell::askToQuit() {
-    QMessageBox* box = openBox(QMessageBox::Question, tr("Quit"),
-                               tr("Are you sure you want to quit?"),
-                               QMessageBox::Yes | QMessageBox::No, classEditor_.get());
+    QMessageBox* box =
+        openBox(QMessageBox::Question, tr("Quit"), tr("Are you sure you want to quit?"),
+                QMessageBox::Yes | QMessageBox::No, classEditor_.get());
     box->setObjectName(QStringLiteral("QuitQuestion"));
     box->setDefaultButton(QMessageBox::Yes);
     connect(box, &QMessageBox::finished, this, [](int answer) {
@@ -83,9 +85,9 @@ void Shell::askToQuit() {
 }
 
 void Shell::showAbout() {
-    QMessageBox* box = openBox(QMessageBox::Information, tr("About"),
-                               QString::fromStdString(aboutText()), QMessageBox::Ok,
-                               classEditor_.get());
+    QMessageBox* box =
+        openBox(QMessageBox::Information, tr("About"), QString::fromStdString(aboutText()),
+                QMessageBox::Ok, classEditor_.get());
     box->setObjectName(QStringLiteral("AboutBox"));
     box->setTextFormat(Qt::PlainText);
     box->show(); // not open(): that would make it modal to one window only

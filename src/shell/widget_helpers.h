@@ -14,10 +14,14 @@ namespace keelwright {
 inline QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
-inline std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
+inline std::string utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 
 // Fifteen twips make a pixel at 96 dpi; Qt's high-DPI scaling does the rest.
-inline int pixels(int twips) { return twips / 15; }
+inline int pixels(int twips) {
+    return twips / 15;
+}
 inline QRect twipsRect(int left, int top, int width, int height) {
     return {pixels(left), pixels(top), pixels(width), pixels(height)};
 }

@@ -13,14 +13,14 @@ struct WeaponLine {
 };
 
 constexpr WeaponLine kMissile[] = {
-    {"/reload time=", &W::time}, {"/type=1", nullptr},       {"/name=", &W::name},
-    {"/range=", &W::range},      {"/strength=", &W::strength}, {"/speed=", &W::speed},
+    {"/reload time=", &W::time},   {"/type=1", nullptr},         {"/name=", &W::name},
+    {"/range=", &W::range},        {"/strength=", &W::strength}, {"/speed=", &W::speed},
     {"/turn rate=", &W::turnRate},
 };
 
 constexpr WeaponLine kLaser[] = {
-    {"/regen time=", &W::time},     {"/type=0", nullptr},     {"/name=", &W::name},
-    {"/range=", &W::range},         {"/strength=", &W::strength}, {"/power=", &W::power},
+    {"/regen time=", &W::time},   {"/type=0", nullptr},         {"/name=", &W::name},
+    {"/range=", &W::range},       {"/strength=", &W::strength}, {"/power=", &W::power},
     {"/accuracy=", &W::accuracy},
 };
 
@@ -41,8 +41,8 @@ std::string exportWeapon(const WeaponRecord& weapon) {
     }
     appendLines(out, weapon, kLaser);
     // The laser's last line is left open: the game has always been sent it without a break.
-    appendCommandLine(out, kSetWeapon, weapon.number, weapon.noHull ? "/nohull=1" : "/nohull=0",
-                      {}, false);
+    appendCommandLine(out, kSetWeapon, weapon.number, weapon.noHull ? "/nohull=1" : "/nohull=0", {},
+                      false);
     return out;
 }
 

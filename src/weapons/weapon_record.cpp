@@ -22,15 +22,23 @@ const std::array<WeaponControl, 11> kControls = {{
     {"Text9", "Weapon Name:", "Label10", 360, 960, 2175, 2175, &W::name},
 }};
 
-const WeaponNote kNote = {"Label2",
-                          "Default Weapon type is Laser - No Hull, Power and Accuracy only apply to "
-                          "Lasers while Turn rate and Speed only apply to missiles.",
-                          240, 3840, 5055, 495};
+const WeaponNote kNote = {
+    "Label2",
+    "Default Weapon type is Laser - No Hull, Power and Accuracy only apply to "
+    "Lasers while Turn rate and Speed only apply to missiles.",
+    240,
+    3840,
+    5055,
+    495};
 
 } // namespace
 
-std::span<const WeaponControl> weaponControls() { return kControls; }
-const WeaponNote& weaponNote() { return kNote; }
+std::span<const WeaponControl> weaponControls() {
+    return kControls;
+}
+const WeaponNote& weaponNote() {
+    return kNote;
+}
 
 void resetWeapon(WeaponRecord& weapon) {
     for (const WeaponControl& control : kControls) {

@@ -21,7 +21,9 @@ namespace {
 
 using testing::child;
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 class ClassEditorTest : public ::testing::Test {
 protected:
@@ -83,8 +85,9 @@ TEST(ClassEditorStart, TabsStandInTwoRowsOfNineAndSeven) {
                 shown << bar->tabText(i);
         }
     }
-    EXPECT_EQ(shown.mid(0, 9).join('|'),
-              "General|Reactor|Fuel System|Computer|Thrusters|Engines|Life Support|Shields|Sensors");
+    EXPECT_EQ(
+        shown.mid(0, 9).join('|'),
+        "General|Reactor|Fuel System|Computer|Thrusters|Engines|Life Support|Shields|Sensors");
     EXPECT_EQ(shown.mid(9).join('|'), "Cloaking Device|Jump Drives|Comm. Jammer|Damage Control|"
                                       "Tachyon Sensors|Tractor Beam|Comms");
 }
@@ -284,7 +287,8 @@ TEST(ClassEditorLayout, NothingOverlapsOrIsClipped) {
                 if (a == b || qobject_cast<QGroupBox*>(a) || qobject_cast<QGroupBox*>(b))
                     continue;
                 EXPECT_FALSE(a->geometry().intersects(b->geometry()))
-                    << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
+                    << a->objectName().toStdString() << " overlaps "
+                    << b->objectName().toStdString();
             }
         }
     }

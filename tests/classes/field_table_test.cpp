@@ -101,7 +101,8 @@ TEST(FieldTable, NoTwoControlsOfAPageOverlap) {
     for (const Field& f : classFields()) {
         const bool labelAbove = isTextual(f.kind) && !f.caption.empty();
         const int top = labelAbove ? f.top - kLabelAbove : f.top;
-        boxes.push_back({f.name, f.page, f.left, top, f.left + f.width, f.top + controlHeight(f.kind)});
+        boxes.push_back(
+            {f.name, f.page, f.left, top, f.left + f.width, f.top + controlHeight(f.kind)});
     }
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         for (std::size_t j = i + 1; j < boxes.size(); ++j) {

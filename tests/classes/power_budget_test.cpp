@@ -49,8 +49,8 @@ TEST(PowerBudget, WorkedExamples) {
 
 TEST(PowerBudget, UsageRoundsHalfToEven) {
     const std::pair<const char*, const char*> cases[] = {
-        {"2.5", "2"}, {"3.5", "4"}, {"-2.5", "-2"}, {".5", "0"}, {"1.5", "2"},
-        {"2.6", "3"}, {"-1.4", "-1"}, {"0.49", "0"}, {"5.", "5"}, {"+7", "7"}};
+        {"2.5", "2"}, {"3.5", "4"},   {"-2.5", "-2"}, {".5", "0"}, {"1.5", "2"},
+        {"2.6", "3"}, {"-1.4", "-1"}, {"0.49", "0"},  {"5.", "5"}, {"+7", "7"}};
     for (const auto& [typed, counted] : cases) {
         Budget b;
         b.usage[3] = typed;
@@ -82,9 +82,9 @@ TEST(PowerBudget, BlanksAroundANumberAreAllowed) {
 }
 
 TEST(PowerBudget, AbandonsOnTextThatIsNotANumber) {
-    const char* notNumbers[] = {"",    "   ", "abc", "1e5", "-",   ".",    "1.2.3", "0x10",
-                                "1,5", "- 5", "5-",  "++1", "1 2", "inf",  "nan",   "\xff\xfe",
-                                "٣",   "1_0"};
+    const char* notNumbers[] = {"",      "   ",  "abc", "1e5",      "-",  ".",
+                                "1.2.3", "0x10", "1,5", "- 5",      "5-", "++1",
+                                "1 2",   "inf",  "nan", "\xff\xfe", "٣",  "1_0"};
     for (const char* text : notNumbers) {
         Budget usage;
         usage.usage[7] = text;

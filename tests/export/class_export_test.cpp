@@ -128,14 +128,13 @@ TEST(ClassExport, OnlyStarAndPort) {
 TEST(ClassExport, TachyonSensorsAtDesignValues) {
     ShipClassRecord record = classTwelve();
     record.setFlag("Check12", true);
-    EXPECT_EQ(withoutHeader(record),
-              joinCrLf({
-                  "@space/addsysclass 12=tachyon",
-                  "@space/syssetclass 12 :tachyon/optimal power=0",
-                  "@space/syssetclass 12 :tachyon/tolerance=#",
-                  "@space/syssetclass 12 :tachyon/name=Tachyon Sensor",
-                  "@space/syssetclass 12 :tachyon/efficiency=#",
-              }));
+    EXPECT_EQ(withoutHeader(record), joinCrLf({
+                                         "@space/addsysclass 12=tachyon",
+                                         "@space/syssetclass 12 :tachyon/optimal power=0",
+                                         "@space/syssetclass 12 :tachyon/tolerance=#",
+                                         "@space/syssetclass 12 :tachyon/name=Tachyon Sensor",
+                                         "@space/syssetclass 12 :tachyon/efficiency=#",
+                                     }));
 }
 
 TEST(ClassExport, EnginesWriteTheAfterburnerFlagAndTheBlankAfterTolerance) {

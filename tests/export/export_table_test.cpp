@@ -10,7 +10,9 @@
 namespace keelwright {
 namespace {
 
-int pageOf(std::string_view name) { return classFields()[fieldIndex(name).value()].page; }
+int pageOf(std::string_view name) {
+    return classFields()[fieldIndex(name).value()].page;
+}
 
 TEST(ExportTables, EveryFieldIsExportedOnceInItsOwnSection) {
     std::map<std::string_view, int> uses;

@@ -7,9 +7,9 @@
 #include "weapons/weapon_export.h"
 
 #include <QCheckBox>
-#include <QPushButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -114,6 +114,22 @@ TEST_F(ShellTest, QuitAnsweredYesEndsTheProgramAtOnce) {
     EXPECT_EQ(QApplication::exec(), 0);
 }
 
+TEST_F(ShellTest, TheProgramEndsWhenItsLastWindowIsClosed) {
+    trigger(editor(), "mnufilescreen");
+    bool outputOutlivedEditor = false;
+    QTimer::singleShot(0, [&] {
+        editor()->close(); // asks nothing, and the output window goes on
+        QTimer::singleShot(50, [&] {
+            outputOutlivedEditor = shell.classOutput() && shell.classOutput()->isVisible();
+            if (shell.classOutput())
+                shell.classOutput()->close();
+        });
+    });
+    QTimer::singleShot(10000, [] { QApplication::exit(99); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(outputOutlivedEditor);
+}
+
 TEST_F(ShellTest, AboutShowsItsNineLines) {
     trigger(editor(), "mnuhelpabout");
     QMessageBox* box = testing::messageBox(QStringLiteral("AboutBox"));
@@ -173,9 +189,8 @@ TEST_F(ShellTest, WeaponExportsByteForByte) {
     trigger(editor(), "mnuweap");
     WeaponEditorWindow* weapons = shell.weaponEditor();
     const std::pair<const char*, const char*> values[] = {
-        {"Text1", "7"},   {"Text9", "Torpedo"}, {"Text2", "12"}, {"Text3", "900"},
-        {"Text4", "40"},  {"Text5", "2"},       {"Text6", "80"}, {"Text7", "5"},
-        {"Text8", "3"}};
+        {"Text1", "7"}, {"Text9", "Torpedo"}, {"Text2", "12"}, {"Text3", "900"}, {"Text4", "40"},
+        {"Text5", "2"}, {"Text6", "80"},      {"Text7", "5"},  {"Text8", "3"}};
     for (const auto& [name, value] : values)
         child<QLineEdit>(weapons, name)->setText(value);
     child<QCheckBox>(weapons, "Check2")->setChecked(true);

@@ -13,8 +13,7 @@
 namespace keelwright::testing {
 
 // The visible top-level window of type T named `name`, waiting briefly for it to appear.
-template <class T>
-T* topLevel(const QString& name, int timeoutMs = 2000) {
+template <class T> T* topLevel(const QString& name, int timeoutMs = 2000) {
     T* found = nullptr;
     (void)QTest::qWaitFor(
         [&] {
@@ -32,15 +31,18 @@ T* topLevel(const QString& name, int timeoutMs = 2000) {
 }
 
 // A named child that must exist.
-template <class T>
-T* child(const QObject* parent, const char* name) {
+template <class T> T* child(const QObject* parent, const char* name) {
     T* found = parent->findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << "no child named " << name;
     return found;
 }
 
-inline QMessageBox* messageBox(const QString& name) { return topLevel<QMessageBox>(name); }
-inline QFileDialog* saveDialog() { return topLevel<QFileDialog>(QStringLiteral("CommonDialog1")); }
+inline QMessageBox* messageBox(const QString& name) {
+    return topLevel<QMessageBox>(name);
+}
+inline QFileDialog* saveDialog() {
+    return topLevel<QFileDialog>(QStringLiteral("CommonDialog1"));
+}
 
 // Answers the open Save As dialog with a path; the save runs as the dialog closes.
 inline void answerSaveDialog(const QString& path) {

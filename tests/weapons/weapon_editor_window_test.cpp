@@ -14,7 +14,9 @@ namespace {
 
 using testing::child;
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 class WeaponEditorTest : public ::testing::Test {
 protected:

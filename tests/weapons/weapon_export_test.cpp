@@ -82,8 +82,8 @@ TEST(WeaponRecordReset, WritesHashesAndKeepsTheFlags) {
 }
 
 TEST(WeaponControls, EachValueHasOneControlInKeyboardOrder) {
-    const std::string_view order[] = {"Text1", "Check1", "Text2", "Text3", "Text4", "Text5",
-                                      "Check2", "Text6", "Text7", "Text8", "Text9"};
+    const std::string_view order[] = {"Text1",  "Check1", "Text2", "Text3", "Text4", "Text5",
+                                      "Check2", "Text6",  "Text7", "Text8", "Text9"};
     ASSERT_EQ(weaponControls().size(), std::size(order));
     // Writing a distinct value through every control must fill every value of the record.
     WeaponRecord filled;
@@ -98,9 +98,9 @@ TEST(WeaponControls, EachValueHasOneControlInKeyboardOrder) {
         else
             filled.*control.flag = true;
     }
-    const std::set<std::string> texts = {filled.number, filled.name,     filled.time,
-                                         filled.range,  filled.strength, filled.power,
-                                         filled.accuracy, filled.speed,  filled.turnRate};
+    const std::set<std::string> texts = {filled.number,   filled.name,     filled.time,
+                                         filled.range,    filled.strength, filled.power,
+                                         filled.accuracy, filled.speed,    filled.turnRate};
     EXPECT_EQ(texts.size(), 9u);
     EXPECT_EQ(texts.count("#"), 0u);
     EXPECT_TRUE(filled.missile && filled.noHull);
