@@ -17,6 +17,7 @@ add_library(keelwright_ui STATIC
 target_link_libraries(keelwright_ui PUBLIC keelwright_core Qt6::Widgets)
 keelwright_warnings(keelwright_ui)
 
-add_executable(keelwright app/main.cpp)
+set(CMAKE_AUTORCC ON)
+add_executable(keelwright app/main.cpp app/keelwright.qrc)
 target_link_libraries(keelwright PRIVATE keelwright_ui)
 keelwright_warnings(keelwright)
