@@ -1,5 +1,4 @@
 # The windows: a thin Qt layer over the core.
-find_package(Qt6 REQUIRED COMPONENTS Widgets)
 set(CMAKE_AUTOMOC ON)
 
 add_library(keelwright_ui STATIC

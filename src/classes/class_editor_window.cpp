@@ -7,6 +7,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -60,6 +61,7 @@ ClassEditorWindow::ClassEditorWindow(QWidget* parent) : QMainWindow(parent) {
 
     giveShortcutsPrecedence(this);
 
+    watchPowerFields();
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(kBudgetTickMs);
@@ -157,13 +159,25 @@ QWidget* ClassEditorWindow::buildBudgetRow() {
     return row;
 }
 
-// Runs a hundred times a second; a refresh that cannot finish leaves the last figures.
+void ClassEditorWindow::watchPowerFields() {
+    for (std::size_t i = 0; i < kPowerFieldCount; ++i) {
+        powerFields_[i] = static_cast<QLineEdit*>(
+            pages_->control(fieldIndex(powerFieldNames()[i]).value()));
+        connect(powerFields_[i], &QLineEdit::textChanged, this, [this] { budgetStale_ = true; });
+    }
+}
+
+// Runs a hundred times a second. The figures depend on the power texts alone, so a tick after
+// which none of them changed has nothing to do; a refresh that cannot finish leaves the last
+// figures in place.
 void ClassEditorWindow::refreshBudget() {
+    if (!budgetStale_)
+        return;
+    budgetStale_ = false;
     std::array<QByteArray, kPowerFieldCount> texts;
     PowerTexts views;
     for (std::size_t i = 0; i < kPowerFieldCount; ++i) {
-        const auto index = fieldIndex(powerFieldNames()[i]).value();
-        texts[i] = pages_->text(index).toUtf8();
+        texts[i] = powerFields_[i]->text().toUtf8();
         views[i] = std::string_view(texts[i].constData(), std::size_t(texts[i].size()));
     }
     const auto figures = computeBudget(views);

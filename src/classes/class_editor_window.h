@@ -6,10 +6,12 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QStackedWidget;
 class QTimer;
 
@@ -40,12 +42,15 @@ private:
     void buildMenus();
     QWidget* buildTabControl();
     QWidget* buildBudgetRow();
+    void watchPowerFields();
     void refreshBudget();
 
     std::unique_ptr<ClassPages> pages_;
     TwoRowTabs* tabs_ = nullptr;
     QStackedWidget* stack_ = nullptr;
     QLabel* budget_[3] = {};
+    std::array<QLineEdit*, kPowerFieldCount> powerFields_ = {};
+    bool budgetStale_ = true; // the first tick fills the figures
     QTimer* timer_ = nullptr;
 };
 

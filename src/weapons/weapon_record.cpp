@@ -43,7 +43,7 @@ const WeaponNote& weaponNote() {
 void resetWeapon(WeaponRecord& weapon) {
     for (const WeaponControl& control : kControls) {
         if (control.text)
-            (weapon.*control.text).assign(1, '#');
+            weapon.*control.text = "#";
     }
 }
 

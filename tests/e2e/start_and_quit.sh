@@ -6,7 +6,7 @@ program=${1:?usage: start_and_quit.sh path/to/keelwright}
 
 workdir=$(mktemp -d)
 exec 3>"$workdir/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$workdir/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$workdir/xvfb.log" 2>&1 &
 xvfb=$!
 app=
 cleanup() {

@@ -1,0 +1,52 @@
+// What runs often or on a user's command: the exports and one power-budget refresh.
+#include "classes/power_budget.h"
+#include "export/class_export.h"
+#include "weapons/weapon_export.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace keelwright;
+
+ShipClassRecord everySectionIncluded() {
+    ShipClassRecord record;
+    record.setText("Text1", "12");
+    for (std::size_t i = 0; i < classFields().size(); ++i) {
+        const Field& field = classFields()[i];
+        if (field.kind == FieldKind::Flag)
+            record.setFlag(field.name, true);
+        else if (field.kind == FieldKind::Number)
+            record.setValue(i, "1234");
+    }
+    record.choose("Combo1", "1 Absorption");
+    return record;
+}
+
+void classExportEverySection(benchmark::State& state) {
+    const ShipClassRecord record = everySectionIncluded();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(exportClass(record));
+}
+BENCHMARK(classExportEverySection);
+
+void weaponExportLaser(benchmark::State& state) {
+    WeaponRecord weapon;
+    weapon.number = "7";
+    weapon.name = "Torpedo";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(exportWeapon(weapon));
+}
+BENCHMARK(weaponExportLaser);
+
+void budgetRefresh(benchmark::State& state) {
+    PowerTexts texts;
+    texts.fill("999");
+    texts[0] = "2.5";
+    texts[5] = " 12";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(computeBudget(texts));
+}
+BENCHMARK(budgetRefresh);
+
+} // namespace
