@@ -30,3 +30,11 @@ set_tests_properties(shortcuts_on_x11 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xc
 add_test(NAME end_to_end_on_x11
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/start_and_quit.sh $<TARGET_FILE:keelwright>)
 set_tests_properties(end_to_end_on_x11 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb" TIMEOUT 120)
+
+# Random user actions over every window; another run: KEELWRIGHT_MONKEY_SEED, _STEPS.
+add_executable(monkey_tests support/qt_main.cpp shell/monkey_test.cpp)
+target_link_libraries(monkey_tests PRIVATE keelwright_ui Qt6::Test GTest::gtest)
+target_include_directories(monkey_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+keelwright_warnings(monkey_tests)
+add_test(NAME monkey COMMAND monkey_tests)
+set_tests_properties(monkey PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600)

@@ -161,8 +161,8 @@ QWidget* ClassEditorWindow::buildBudgetRow() {
 
 void ClassEditorWindow::watchPowerFields() {
     for (std::size_t i = 0; i < kPowerFieldCount; ++i) {
-        powerFields_[i] = static_cast<QLineEdit*>(
-            pages_->control(fieldIndex(powerFieldNames()[i]).value()));
+        powerFields_[i] =
+            static_cast<QLineEdit*>(pages_->control(fieldIndex(powerFieldNames()[i]).value()));
         connect(powerFields_[i], &QLineEdit::textChanged, this, [this] { budgetStale_ = true; });
     }
 }

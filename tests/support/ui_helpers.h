@@ -10,6 +10,24 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// GoogleTest shows a QString as its UTF-8 text, with line breaks and controls made visible.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"';
+    for (const char c : text.toStdString()) {
+        if (c == '\r')
+            *out << "\\r";
+        else if (c == '\n')
+            *out << "\\n";
+        else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            *out << "\\x" << std::hex << int(static_cast<unsigned char>(c)) << std::dec;
+        else
+            *out << c;
+    }
+    *out << '"';
+}
+
 namespace keelwright::testing {
 
 // The visible top-level window of type T named `name`, waiting briefly for it to appear.
