@@ -38,3 +38,6 @@ target_include_directories(monkey_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 keelwright_warnings(monkey_tests)
 add_test(NAME monkey COMMAND monkey_tests)
 set_tests_properties(monkey PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600)
+
+add_test(NAME install_tree
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/packaging/install_test.sh ${CMAKE_BINARY_DIR})

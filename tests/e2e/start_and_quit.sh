@@ -37,6 +37,8 @@ wait_for_window() { # title, seconds; prints the window id
 app=$!
 editor=$(wait_for_window "Keelwright 2.5.2" 30)
 echo "class editor is up: window $editor"
+# The desktop entry finds its running program by this window class.
+xprop -id "$editor" WM_CLASS | grep -q '"keelwright"' || { echo "unexpected WM_CLASS" >&2; exit 1; }
 
 # "Weapon Editor" is the third entry of the menu bar, a command without items.
 xdotool mousemove --window "$editor" 130 9 click 1
