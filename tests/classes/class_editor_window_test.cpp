@@ -1,6 +1,7 @@
 #include "classes/class_editor_window.h"
 
 #include "classes/power_field.h"
+#include "shell/widget_helpers.h"
 #include "support/ui_helpers.h"
 
 #include <QCheckBox>
@@ -20,10 +21,6 @@ namespace keelwright {
 namespace {
 
 using testing::child;
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 class ClassEditorTest : public ::testing::Test {
 protected:

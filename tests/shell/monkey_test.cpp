@@ -5,6 +5,7 @@
 #include "classes/power_budget.h"
 #include "export/class_export.h"
 #include "output/text_file.h"
+#include "shell/widget_helpers.h"
 #include "support/ui_helpers.h"
 #include "weapons/weapon_export.h"
 
@@ -101,8 +102,7 @@ private:
                 matching.push_back(i);
         }
         const Field& field = classFields()[matching[std::size_t(below(int(matching.size())))]];
-        return editor()->findChild<QWidget*>(
-            QString::fromLatin1(field.name.data(), qsizetype(field.name.size())));
+        return editor()->findChild<QWidget*>(qs(field.name));
     }
 
     // Keys a user presses, printable ones through the keyboard and the rest as a text input
@@ -140,8 +140,6 @@ private:
         editor()->setCurrentPage(classFields()[*fieldIndex(utf8(field->objectName()))].page);
         typeInto(field);
     }
-
-    static std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
     void pasteIntoClassField() {
         QString text = anyText(40);
@@ -283,8 +281,7 @@ private:
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ASSERT_NE(editor(), nullptr);
         for (const std::string_view name : powerFieldNames()) {
-            const auto* field = editor()->findChild<QLineEdit*>(
-                QString::fromLatin1(name.data(), qsizetype(name.size())));
+            const auto* field = editor()->findChild<QLineEdit*>(qs(name));
             EXPECT_FALSE(field->text().isEmpty()) << name << " at step " << step_;
             EXPECT_LE(field->text().size(), 3) << name << " at step " << step_;
         }

@@ -1,5 +1,6 @@
 #include "weapons/weapon_editor_window.h"
 
+#include "shell/widget_helpers.h"
 #include "support/ui_helpers.h"
 
 #include <QCheckBox>
@@ -13,10 +14,6 @@ namespace keelwright {
 namespace {
 
 using testing::child;
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 class WeaponEditorTest : public ::testing::Test {
 protected:
