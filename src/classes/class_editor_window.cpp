@@ -19,9 +19,15 @@
 namespace keelwright {
 namespace {
 
+// The window's design, in twips: a 9345-wide client area holding the tab control at left 120
+// and the budget row at top 4320, below the tab control's bottom at 4215.
 constexpr int kTabRowLength = 9;
+constexpr int kTabControlLeft = 120;
 constexpr int kTabControlWidth = 9135;
 constexpr int kTabControlHeight = 4215;
+constexpr int kClientWidth = 9345;
+constexpr int kBudgetRowTop = 4320;
+constexpr int kBudgetRowBottomMargin = 60;
 constexpr int kBudgetTickMs = 10;
 constexpr int kPageMargin = 8; // pixels kept free right of and below the last control
 
@@ -53,8 +59,10 @@ ClassEditorWindow::ClassEditorWindow(QWidget* parent) : QMainWindow(parent) {
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(pixels(120), 0, pixels(90), pixels(60));
-    layout->setSpacing(pixels(105));
+    layout->setContentsMargins(pixels(kTabControlLeft), 0,
+                               pixels(kClientWidth - kTabControlLeft - kTabControlWidth),
+                               pixels(kBudgetRowBottomMargin));
+    layout->setSpacing(pixels(kBudgetRowTop - kTabControlHeight));
     layout->addWidget(buildTabControl());
     layout->addWidget(buildBudgetRow());
     setCentralWidget(central);

@@ -25,6 +25,7 @@ void fill(OutputWindow* window, const std::string& text) {
 }
 
 // Message boxes open without a nested event loop, application-modal, and delete themselves.
+// show(), not open(): open() would make them modal to one window only.
 QMessageBox* openBox(QMessageBox::Icon icon, const QString& title, const QString& text,
                      QMessageBox::StandardButtons buttons, QWidget* parent) {
     auto* box = new QMessageBox(icon, title, text, buttons, parent);
@@ -81,7 +82,7 @@ void Shell::askToQuit() {
         if (answer == QMessageBox::Yes)
             QApplication::exit(0);
     });
-    box->show(); // not open(): that would make it modal to one window only
+    box->show();
 }
 
 void Shell::showAbout() {
@@ -90,7 +91,7 @@ void Shell::showAbout() {
                 QMessageBox::Ok, classEditor_.get());
     box->setObjectName(QStringLiteral("AboutBox"));
     box->setTextFormat(Qt::PlainText);
-    box->show(); // not open(): that would make it modal to one window only
+    box->show();
 }
 
 } // namespace keelwright
