@@ -5,7 +5,7 @@ add_library(keelwright_ui STATIC
     classes/class_editor_window.cpp classes/class_editor_window.h
     classes/class_pages.cpp classes/class_pages.h
     classes/power_field.cpp classes/power_field.h
-    classes/two_row_tabs.cpp classes/two_row_tabs.h
+    classes/two_row_tabs.cpp classes/two_row_tabs.h classes/two_row_tabs_accessible.cpp
     output/output_window.cpp output/output_window.h
     output/text_file.cpp output/text_file.h
     weapons/weapon_editor_window.cpp weapons/weapon_editor_window.h

@@ -113,6 +113,8 @@ QWidget* ClassEditorWindow::buildTabControl() {
     for (const std::string_view caption : pageCaptions())
         captions << qs(caption);
     tabs_ = new TwoRowTabs(captions, kTabRowLength, control);
+    tabs_->setObjectName(QStringLiteral("SSTab1Tabs"));
+    tabs_->setAccessibleName(tr("Pages"));
     stack_ = new QStackedWidget(control);
     stack_->setObjectName(QStringLiteral("SSTab1Pages"));
     stack_->setFrameShape(QFrame::StyledPanel);

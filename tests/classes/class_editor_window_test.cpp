@@ -1,9 +1,11 @@
 #include "classes/class_editor_window.h"
 
 #include "classes/power_field.h"
+#include "classes/two_row_tabs.h"
 #include "shell/widget_helpers.h"
 #include "support/ui_helpers.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -13,7 +15,6 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
-#include <QTabBar>
 
 #include <gtest/gtest.h>
 
@@ -73,33 +74,78 @@ TEST(ClassEditorStart, ShowsGeneralWithDesignValuesAndBlankFigures) {
 
 TEST(ClassEditorStart, TabsStandInTwoRowsOfNineAndSeven) {
     ClassEditorWindow window;
-    auto* first = child<QTabBar>(&window, "SSTab1Row1");
-    auto* second = child<QTabBar>(&window, "SSTab1Row2");
-    QStringList shown;
-    for (QTabBar* bar : {first, second}) {
-        for (int i = 0; i < bar->count(); ++i) {
-            if (bar->isTabVisible(i))
-                shown << bar->tabText(i);
-        }
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* tabs = child<TwoRowTabs>(&window, "SSTab1Tabs");
+    ASSERT_EQ(tabs->count(), 16);
+    QStringList rows[2];
+    const int secondRowTop = tabs->tabRect(9).top();
+    for (int i = 0; i < tabs->count(); ++i) {
+        const QRect rect = tabs->tabRect(i);
+        EXPECT_TRUE(tabs->rect().contains(rect)) << i;
+        EXPECT_GE(rect.width(), tabs->fontMetrics().horizontalAdvance(tabs->tabText(i))) << i;
+        rows[rect.top() == secondRowTop ? 1 : 0] << tabs->tabText(i);
+        for (int j = 0; j < i; ++j)
+            EXPECT_FALSE(rect.intersects(tabs->tabRect(j))) << i << " and " << j;
     }
     EXPECT_EQ(
-        shown.mid(0, 9).join('|'),
+        rows[0].join('|'),
         "General|Reactor|Fuel System|Computer|Thrusters|Engines|Life Support|Shields|Sensors");
-    EXPECT_EQ(shown.mid(9).join('|'), "Cloaking Device|Jump Drives|Comm. Jammer|Damage Control|"
-                                      "Tachyon Sensors|Tractor Beam|Comms");
+    EXPECT_EQ(rows[1].join('|'), "Cloaking Device|Jump Drives|Comm. Jammer|Damage Control|"
+                                 "Tachyon Sensors|Tractor Beam|Comms");
 }
 
 TEST_F(ClassEditorTest, ClickingATabOfEitherRowShowsItsPage) {
-    auto* second = child<QTabBar>(&window, "SSTab1Row2");
+    auto* tabs = child<TwoRowTabs>(&window, "SSTab1Tabs");
     auto* stack = child<QStackedWidget>(&window, "SSTab1Pages");
-    second->setCurrentIndex(5); // Tractor Beam
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(14).center()); // Tractor Beam
     EXPECT_EQ(window.currentPage(), 14);
     EXPECT_EQ(stack->currentIndex(), 14);
     EXPECT_TRUE(edit("Text66")->isVisible());
     EXPECT_FALSE(edit("Text1")->isVisible());
-    child<QTabBar>(&window, "SSTab1Row1")->setCurrentIndex(7);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(7).center());
     EXPECT_EQ(window.currentPage(), 7);
-    EXPECT_FALSE(second->isTabVisible(second->currentIndex())); // no second selection shown
+}
+
+TEST_F(ClassEditorTest, ArrowKeysOnTheTabsWalkRowsAndPages) {
+    auto* tabs = child<TwoRowTabs>(&window, "SSTab1Tabs");
+    tabs->setFocus();
+    QTest::keyClick(tabs, Qt::Key_Left);
+    EXPECT_EQ(window.currentPage(), 15);
+    QTest::keyClick(tabs, Qt::Key_Right);
+    EXPECT_EQ(window.currentPage(), 0);
+    QTest::keyClick(tabs, Qt::Key_Down);
+    EXPECT_EQ(window.currentPage(), 9);
+    QTest::keyClick(tabs, Qt::Key_End);
+    QTest::keyClick(tabs, Qt::Key_Up);
+    EXPECT_EQ(window.currentPage(), 6); // the last tab's column in the first row
+}
+
+// Assistive tools see one list of sixteen page tabs with exactly one selected, and can press one.
+TEST_F(ClassEditorTest, TheTabsSpeakAsOnePageTabList) {
+    auto* tabs = child<TwoRowTabs>(&window, "SSTab1Tabs");
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(tabs);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::PageTabList);
+    ASSERT_EQ(list->childCount(), 16);
+    window.setCurrentPage(11);
+    int selected = 0;
+    for (int i = 0; i < 16; ++i) {
+        QAccessibleInterface* tab = list->child(i);
+        ASSERT_NE(tab, nullptr);
+        EXPECT_EQ(tab->role(), QAccessible::PageTab);
+        EXPECT_EQ(tab->text(QAccessible::Name), qs(pageCaptions()[std::size_t(i)]));
+        EXPECT_EQ(list->indexOfChild(tab), i);
+        EXPECT_EQ(tab->parent(), list);
+        selected += tab->state().selected ? 1 : 0;
+    }
+    EXPECT_EQ(selected, 1);
+    EXPECT_TRUE(list->child(11)->state().selected);
+    QAccessibleInterface* comms = list->child(15);
+    comms->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(window.currentPage(), 15);
+    const QRect onScreen = comms->rect();
+    EXPECT_EQ(list->childAt(onScreen.center().x(), onScreen.center().y()), comms);
 }
 
 TEST_F(ClassEditorTest, CtrlPageDownWalksThroughAllPages) {

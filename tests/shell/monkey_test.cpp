@@ -3,6 +3,7 @@
 #include "shell/shell.h"
 
 #include "classes/power_budget.h"
+#include "classes/two_row_tabs.h"
 #include "export/class_export.h"
 #include "output/text_file.h"
 #include "shell/widget_helpers.h"
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTabBar>
 
 #include <gtest/gtest.h>
 
@@ -163,8 +163,8 @@ private:
 
     void switchPage() {
         if (chance(50)) {
-            child<QTabBar>(editor(), chance(50) ? "SSTab1Row1" : "SSTab1Row2")
-                ->setCurrentIndex(below(9));
+            auto* tabs = child<TwoRowTabs>(editor(), "SSTab1Tabs");
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(below(16)).center());
         } else {
             QTest::keyClick(editor(), chance(50) ? Qt::Key_PageDown : Qt::Key_PageUp,
                             Qt::ControlModifier);
