@@ -23,7 +23,7 @@ export QT_QPA_PLATFORM=xcb
 wait_for_window() { # title, seconds; prints the window id
     local deadline=$((SECONDS + $2))
     while ((SECONDS < deadline)); do
-        if id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n1) && [[ -n "$id" ]]; then
+        if id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) && [[ -n "$id" ]]; then
             echo "$id"
             return 0
         fi
@@ -40,19 +40,26 @@ echo "class editor is up: window $editor"
 # The desktop entry finds its running program by this window class.
 xprop -id "$editor" WM_CLASS | grep -q '"keelwright"' || { echo "unexpected WM_CLASS" >&2; exit 1; }
 
-# "Weapon Editor" is the third entry of the menu bar, a command without items.
-xdotool mousemove --window "$editor" 130 9 click 1
-weapons=$(wait_for_window "Vantor Weapon Creator" 15)
+# "Weapon Editor" is the third entry of the menu bar, a command without items. A click that
+# comes before the window is ready for input is lost, so it is repeated until the editor shows.
+weapons=
+for _ in 1 2 3 4 5; do
+    xdotool mousemove --window "$editor" 130 9 click 1
+    weapons=$(wait_for_window "Vantor Weapon Creator" 5 2>/dev/null) && break
+done
+[[ -n "$weapons" ]] || { echo "the weapon editor did not open" >&2; exit 1; }
 echo "weapon editor is up: window $weapons"
 
 xdotool windowfocus --sync "$editor"
 xdotool key --clearmodifiers ctrl+q
-wait_for_window "Quit" 15 >/dev/null
+question=$(wait_for_window "Quit" 15)
+xdotool windowfocus --sync "$question"
 xdotool key Return # Yes is the default answer
 
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$app" 2>/dev/null; then
     echo "Keelwright is still running after Quit was answered Yes" >&2
+    cat "$workdir/app.log" >&2
     exit 1
 fi
 wait "$app" && status=0 || status=$?

@@ -3,6 +3,7 @@
 #include "export/class_export.h"
 #include "shell/about_text.h"
 #include "support/text_lines.h"
+#include "support/torpedo_example.h"
 #include "support/ui_helpers.h"
 #include "weapons/weapon_export.h"
 
@@ -196,23 +197,10 @@ TEST_F(ShellTest, WeaponExportsByteForByte) {
     child<QCheckBox>(weapons, "Check2")->setChecked(true);
 
     trigger(weapons, "mnufileexport");
-    EXPECT_EQ(shell.weaponOutput()->text(), "@space/setweapon 7/regen time=12\r\n"
-                                            "@space/setweapon 7/type=0\r\n"
-                                            "@space/setweapon 7/name=Torpedo\r\n"
-                                            "@space/setweapon 7/range=900\r\n"
-                                            "@space/setweapon 7/strength=40\r\n"
-                                            "@space/setweapon 7/power=2\r\n"
-                                            "@space/setweapon 7/accuracy=80\r\n"
-                                            "@space/setweapon 7/nohull=1");
+    EXPECT_EQ(shell.weaponOutput()->text(), testing::kTorpedoLaserText);
     child<QCheckBox>(weapons, "Check1")->setChecked(true);
     trigger(weapons, "mnufileexport");
-    EXPECT_EQ(shell.weaponOutput()->text(), "@space/setweapon 7/reload time=12\r\n"
-                                            "@space/setweapon 7/type=1\r\n"
-                                            "@space/setweapon 7/name=Torpedo\r\n"
-                                            "@space/setweapon 7/range=900\r\n"
-                                            "@space/setweapon 7/strength=40\r\n"
-                                            "@space/setweapon 7/speed=5\r\n"
-                                            "@space/setweapon 7/turn rate=3\r\n");
+    EXPECT_EQ(shell.weaponOutput()->text(), testing::kTorpedoMissileText);
     EXPECT_EQ(weapons->record().name, "Torpedo"); // exporting changes nothing in the editor
 }
 

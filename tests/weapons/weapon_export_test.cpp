@@ -1,5 +1,7 @@
 #include "weapons/weapon_export.h"
 
+#include "support/torpedo_example.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -25,26 +27,13 @@ WeaponRecord torpedo() {
 }
 
 TEST(WeaponExport, Missile) {
-    EXPECT_EQ(exportWeapon(torpedo()), "@space/setweapon 7/reload time=12\r\n"
-                                       "@space/setweapon 7/type=1\r\n"
-                                       "@space/setweapon 7/name=Torpedo\r\n"
-                                       "@space/setweapon 7/range=900\r\n"
-                                       "@space/setweapon 7/strength=40\r\n"
-                                       "@space/setweapon 7/speed=5\r\n"
-                                       "@space/setweapon 7/turn rate=3\r\n");
+    EXPECT_EQ(exportWeapon(torpedo()), testing::kTorpedoMissileText);
 }
 
 TEST(WeaponExport, LaserLastLineHasNoBreak) {
     WeaponRecord laser = torpedo();
     laser.missile = false;
-    EXPECT_EQ(exportWeapon(laser), "@space/setweapon 7/regen time=12\r\n"
-                                   "@space/setweapon 7/type=0\r\n"
-                                   "@space/setweapon 7/name=Torpedo\r\n"
-                                   "@space/setweapon 7/range=900\r\n"
-                                   "@space/setweapon 7/strength=40\r\n"
-                                   "@space/setweapon 7/power=2\r\n"
-                                   "@space/setweapon 7/accuracy=80\r\n"
-                                   "@space/setweapon 7/nohull=1");
+    EXPECT_EQ(exportWeapon(laser), testing::kTorpedoLaserText);
 }
 
 TEST(WeaponExport, DesignValues) {
