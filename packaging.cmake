@@ -1,12 +1,14 @@
 # Installing like any desktop program, and a Debian package with computed dependencies.
 include(GNUInstallDirs)
-set(KEELWRIGHT_APP_ID org.example.Keelwright)
+# The desktop entry and the icons are named after the application id.
+configure_file(data/keelwright.desktop.in ${PROJECT_BINARY_DIR}/${KEELWRIGHT_APP_ID}.desktop @ONLY)
 
 install(TARGETS keelwright RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES data/${KEELWRIGHT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES data/icons/${KEELWRIGHT_APP_ID}.svg
+install(FILES ${PROJECT_BINARY_DIR}/${KEELWRIGHT_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/icons/keelwright.svg RENAME ${KEELWRIGHT_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES data/icons/${KEELWRIGHT_APP_ID}.png
+install(FILES data/icons/keelwright.png RENAME ${KEELWRIGHT_APP_ID}.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
 
 set(CPACK_PACKAGE_NAME keelwright)

@@ -1,7 +1,7 @@
 // What runs often or on a user's command: the exports and one power-budget refresh.
-#include "classes/power_budget.h"
-#include "export/class_export.h"
-#include "weapons/weapon_export.h"
+#include "core/classes/power_budget.h"
+#include "core/export/class_export.h"
+#include "core/weapons/weapon_export.h"
 
 #include <benchmark/benchmark.h>
 

@@ -9,7 +9,7 @@ idle=${2:-20}
 KEELWRIGHT_BENCH=1 scripts/setup
 cmake --preset bench >/dev/null
 cmake --build --preset bench --parallel "$(nproc)" --target keelwright bare_window >/dev/null
-keelwright=build/bench/src/keelwright
+keelwright=build/bench/src/app/keelwright
 bare=build/bench/bench/bare_window
 
 workdir=$(mktemp -d)
@@ -59,7 +59,8 @@ measure() { # label, program, title
 
 echo "Median of $runs starts each; idle CPU over $idle s."
 measure "bare Qt window" "$bare" "Bare Qt window"
-measure "Keelwright" "$keelwright" "Keelwright 2.5.2"
+version=$(sed -n "s/^project(keelwright VERSION \([0-9.]*\).*/\1/p" CMakeLists.txt)
+measure "Keelwright" "$keelwright" "Keelwright $version"
 
 # Both idle at once, each on its own core: the bare window with an empty 10 ms timer as yardstick.
 "$bare" --tick >/dev/null 2>&1 &

@@ -1,13 +1,15 @@
-#include "shell/shell.h"
+#include "core/version.h"
+#include "ui/shell/shell.h"
+#include "ui/widgets/qt_text.h"
 
 #include <QApplication>
 #include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Keelwright"));
-    QApplication::setApplicationVersion(QStringLiteral("2.5.2"));
-    QApplication::setDesktopFileName(QStringLiteral("org.example.Keelwright"));
+    QApplication::setApplicationName(keelwright::qs(keelwright::kProgramName));
+    QApplication::setApplicationVersion(keelwright::qs(keelwright::kVersion));
+    QApplication::setDesktopFileName(keelwright::qs(keelwright::kAppId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/keelwright.png")));
     keelwright::Shell shell;
     shell.start();

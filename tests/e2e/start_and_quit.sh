@@ -2,7 +2,8 @@
 # End to end on a real X server: start Keelwright, wait for its window, open the weapon editor
 # from the menu bar, then quit with Ctrl+Q answered Yes, and expect a clean exit.
 set -euo pipefail
-program=${1:?usage: start_and_quit.sh path/to/keelwright}
+program=${1:?usage: start_and_quit.sh path/to/keelwright VERSION}
+version=${2:?usage: start_and_quit.sh path/to/keelwright VERSION}
 
 workdir=$(mktemp -d)
 exec 3>"$workdir/display"
@@ -35,7 +36,7 @@ wait_for_window() { # title, seconds; prints the window id
 
 "$program" >"$workdir/app.log" 2>&1 &
 app=$!
-editor=$(wait_for_window "Keelwright 2.5.2" 30)
+editor=$(wait_for_window "Keelwright $version" 30)
 echo "class editor is up: window $editor"
 # The desktop entry finds its running program by this window class.
 xprop -id "$editor" WM_CLASS | grep -q '"keelwright"' || { echo "unexpected WM_CLASS" >&2; exit 1; }

@@ -1,5 +1,5 @@
 // Any field values and flags: the export starts with the class name line and ends in CR LF.
-#include "export/class_export.h"
+#include "core/export/class_export.h"
 #include "fuzz_input.h"
 
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // Any seventeen texts: the budget never fails, and what it shows is consistent.
-#include "classes/power_budget.h"
+#include "core/classes/power_budget.h"
 #include "fuzz_input.h"
 
 #include <cstdlib>

@@ -5,12 +5,13 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:?usage: run_short.sh BUILD_DIR [runs]}
 runs=${2:-20000}
-cmake -S "$here" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$here/../.." -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKEELWRIGHT_FUZZ=ON >/dev/null
 cmake --build "$build" --parallel "$(nproc)" >/dev/null
 for target in power_budget class_export weapon_export; do
     scratch=$(mktemp -d) # new finds stay out of the repository's seed corpus
     echo "== fuzz_$target"
-    "$build/fuzz_$target" -runs="$runs" -max_len=4096 -seed=1 "$scratch" "$here/corpus/$target" 2>&1 |
-        tail -n 2
+    "$build/tests/fuzz/fuzz_$target" -runs="$runs" -max_len=4096 -seed=1 "$scratch" \
+        "$here/corpus/$target" 2>&1 | tail -n 2
     rm -rf "$scratch"
 done

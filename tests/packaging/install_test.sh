@@ -2,12 +2,12 @@
 # Installs the build into a scratch prefix and checks that a desktop sees a whole program there:
 # the binary, a desktop entry whose id, command and icon agree, and both icons.
 set -euo pipefail
-build=${1:?usage: install_test.sh BUILD_DIR}
+build=${1:?usage: install_test.sh BUILD_DIR APP_ID}
+id=${2:?usage: install_test.sh BUILD_DIR APP_ID}
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-id=org.example.Keelwright
 entry="$prefix/share/applications/$id.desktop"
 for file in "$prefix/bin/keelwright" "$entry" \
             "$prefix/share/icons/hicolor/scalable/apps/$id.svg" \

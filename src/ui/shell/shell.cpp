@@ -1,0 +1,85 @@
+#include "ui/shell/shell.h"
+
+#include "core/export/class_export.h"
+#include "core/shell/about_text.h"
+#include "core/weapons/weapon_export.h"
+#include "ui/classes/class_editor_window.h"
+#include "ui/output/output_window.h"
+#include "ui/weapons/weapon_editor_window.h"
+#include "ui/widgets/window_helpers.h"
+
+#include <QApplication>
+
+namespace keelwright {
+namespace {
+
+OutputWindow* obtain(QPointer<OutputWindow>& slot, const char* name) {
+    if (!slot)
+        slot = new OutputWindow(QString::fromLatin1(name));
+    return slot;
+}
+
+void fill(OutputWindow* window, const std::string& text) {
+    window->setText(QString::fromStdString(text));
+    present(window);
+}
+
+} // namespace
+
+Shell::Shell() : classEditor_(std::make_unique<ClassEditorWindow>()) {
+    ClassEditorWindow* editor = classEditor_.get();
+    connect(editor, &ClassEditorWindow::exportRequested, this, &Shell::exportClass);
+    connect(editor, &ClassEditorWindow::quitRequested, this, &Shell::askToQuit);
+    connect(editor, &ClassEditorWindow::aboutRequested, this, &Shell::showAbout);
+    connect(editor, &ClassEditorWindow::weaponEditorRequested, this, &Shell::openWeaponEditor);
+}
+
+// Windows still open at the end go with the program, unasked.
+Shell::~Shell() {
+    delete classOutput_.data();
+    delete weaponEditor_.data();
+    delete weaponOutput_.data();
+}
+
+void Shell::start() {
+    classEditor_->show();
+}
+
+void Shell::exportClass() {
+    fill(obtain(classOutput_, "Form2"), keelwright::exportClass(classEditor_->record()));
+}
+
+void Shell::exportWeapon() {
+    if (weaponEditor_)
+        fill(obtain(weaponOutput_, "Form4"), keelwright::exportWeapon(weaponEditor_->record()));
+}
+
+void Shell::openWeaponEditor() {
+    if (!weaponEditor_) {
+        weaponEditor_ = new WeaponEditorWindow();
+        connect(weaponEditor_, &WeaponEditorWindow::exportRequested, this, &Shell::exportWeapon);
+    }
+    present(weaponEditor_);
+}
+
+void Shell::askToQuit() {
+    QMessageBox* box = openMessageBox(
+        QMessageBox::Question, tr("Quit"), tr("Are you sure you want to quit?"),
+        QMessageBox::Yes | QMessageBox::No, classEditor_.get(), QStringLiteral("QuitQuestion"));
+    box->setDefaultButton(QMessageBox::Yes);
+    connect(box, &QMessageBox::finished, this, [](int answer) {
+        if (answer == QMessageBox::Yes)
+            QApplication::exit(0);
+    });
+    box->show();
+}
+
+void Shell::showAbout() {
+    QMessageBox* box =
+        openMessageBox(QMessageBox::Information, tr("About"), QString::fromStdString(aboutText()),
+                       QMessageBox::Ok, classEditor_.get(), QStringLiteral("AboutBox"));
+    box->setTextFormat(Qt::PlainText);
+    box->show();
+}
+
+} // namespace keelwright

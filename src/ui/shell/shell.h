@@ -1,0 +1,43 @@
+#pragma once
+// The shell: shows the class editor at start-up and carries out its menu commands, creating the
+// other three windows when they are first needed.
+
+#include "ui/classes/class_editor_window.h"
+#include "ui/output/output_window.h"
+#include "ui/weapons/weapon_editor_window.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+namespace keelwright {
+
+class Shell : public QObject {
+    Q_OBJECT
+public:
+    Shell();
+    ~Shell() override;
+
+    void start();
+
+    ClassEditorWindow* classEditor() const { return classEditor_.get(); }
+    OutputWindow* classOutput() const { return classOutput_; }
+    WeaponEditorWindow* weaponEditor() const { return weaponEditor_; }
+    OutputWindow* weaponOutput() const { return weaponOutput_; }
+
+    void exportClass();
+    void exportWeapon();
+    void openWeaponEditor();
+    void askToQuit();
+    void showAbout();
+
+private:
+    std::unique_ptr<ClassEditorWindow> classEditor_;
+    // Created on first use; a window closed by its user is gone, and the next use makes it anew.
+    QPointer<OutputWindow> classOutput_;
+    QPointer<WeaponEditorWindow> weaponEditor_;
+    QPointer<OutputWindow> weaponOutput_;
+};
+
+} // namespace keelwright

@@ -1,0 +1,28 @@
+#pragma once
+// What every window does the same way: come forward, ask or tell in a box, offer a menu command.
+
+#include <QMessageBox>
+#include <QString>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace keelwright {
+
+// Shows a window modeless, or brings it forward where it stands, restored if it was minimised.
+void present(QWidget* window);
+
+// A message box that is application-modal yet opens without a nested event loop, and deletes
+// itself once answered. Call show() on it; open() would make it modal to one window only.
+QMessageBox* openMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+                            QMessageBox::StandardButtons buttons, QWidget* parent,
+                            const QString& objectName);
+
+// A menu command with its caption, object name and, where it has one, a literal shortcut such as
+// "Ctrl+E" (the platform's standard keys are empty on some systems).
+QAction* addCommand(QMenu* menu, const QString& caption, const char* objectName,
+                    const char* shortcut = nullptr);
+void addNamedSeparator(QMenu* menu, const char* objectName);
+
+} // namespace keelwright
