@@ -206,6 +206,11 @@ int controlHeight(FieldKind kind) {
     return kTextHeight;
 }
 
+bool fitsPowerField(std::string_view text) {
+    return !text.empty() && text.size() <= kPowerFieldMaxLength &&
+           text.find_first_not_of(kPowerFieldCharacters) == std::string_view::npos;
+}
+
 bool isTextual(FieldKind kind) {
     return kind == FieldKind::Text || kind == FieldKind::Number || kind == FieldKind::Power;
 }

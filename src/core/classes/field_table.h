@@ -63,6 +63,11 @@ inline constexpr int kCheckHeight = 255;
 inline constexpr int kChoiceHeight = 315;
 inline constexpr int kLabelAbove = 240; // a label's top stands this far above its field's top
 
+// A power field holds one to three of these characters: what a number needs, and blanks.
+inline constexpr std::size_t kPowerFieldMaxLength = 3;
+inline constexpr std::string_view kPowerFieldCharacters = "0123456789+-. ";
+bool fitsPowerField(std::string_view text);
+
 int controlHeight(FieldKind kind);
 bool isTextual(FieldKind kind); // text, number and power fields: what Reset overwrites
 

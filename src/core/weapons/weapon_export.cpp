@@ -7,42 +7,38 @@ namespace {
 
 using W = WeaponRecord;
 
-struct WeaponLine {
-    std::string_view key;
-    std::string W::*value; // null where the key carries its own value
-};
-
+// "/type=" writes the missile flag: "1" in the missile's lines, "0" in the laser's.
 constexpr WeaponLine kMissile[] = {
-    {"/reload time=", &W::time},   {"/type=1", nullptr},         {"/name=", &W::name},
-    {"/range=", &W::range},        {"/strength=", &W::strength}, {"/speed=", &W::speed},
+    {"/reload time=", &W::time},   {"/type=", nullptr, &W::missile}, {"/name=", &W::name},
+    {"/range=", &W::range},        {"/strength=", &W::strength},     {"/speed=", &W::speed},
     {"/turn rate=", &W::turnRate},
 };
 
 constexpr WeaponLine kLaser[] = {
-    {"/regen time=", &W::time},   {"/type=0", nullptr},         {"/name=", &W::name},
-    {"/range=", &W::range},       {"/strength=", &W::strength}, {"/power=", &W::power},
-    {"/accuracy=", &W::accuracy},
+    {"/regen time=", &W::time},   {"/type=", nullptr, &W::missile},  {"/name=", &W::name},
+    {"/range=", &W::range},       {"/strength=", &W::strength},      {"/power=", &W::power},
+    {"/accuracy=", &W::accuracy}, {"/nohull=", nullptr, &W::noHull},
 };
-
-template <std::size_t N>
-void appendLines(std::string& out, const W& weapon, const WeaponLine (&lines)[N]) {
-    for (const WeaponLine& line : lines)
-        appendCommandLine(out, kSetWeapon, weapon.number, line.key,
-                          line.value ? std::string_view(weapon.*line.value) : std::string_view{});
-}
 
 } // namespace
 
+std::span<const WeaponLine> weaponLines(bool missile) {
+    if (missile)
+        return kMissile;
+    return kLaser;
+}
+
 std::string exportWeapon(const WeaponRecord& weapon) {
+    const auto lines = weaponLines(weapon.missile);
     std::string out;
-    if (weapon.missile) {
-        appendLines(out, weapon, kMissile);
-        return out;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const WeaponLine& line = lines[i];
+        const std::string_view value =
+            line.text ? std::string_view(weapon.*line.text) : (weapon.*line.flag ? "1" : "0");
+        // The laser's last line is left open: the game has always been sent it without a break.
+        const bool lineEnd = weapon.missile || i + 1 < lines.size();
+        appendCommandLine(out, kSetWeapon, weapon.number, line.key, value, lineEnd);
     }
-    appendLines(out, weapon, kLaser);
-    // The laser's last line is left open: the game has always been sent it without a break.
-    appendCommandLine(out, kSetWeapon, weapon.number, weapon.noHull ? "/nohull=1" : "/nohull=0", {},
-                      false);
     return out;
 }
 

@@ -3,9 +3,21 @@
 
 #include "core/weapons/weapon_record.h"
 
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace keelwright {
+
+// One "@space/setweapon" line: its key, and the text or flag ("1"/"0") of the record it writes.
+struct WeaponLine {
+    std::string_view key;
+    std::string WeaponRecord::*text = nullptr;
+    bool WeaponRecord::*flag = nullptr;
+};
+
+// The lines of each kind of weapon, in the order they are written.
+std::span<const WeaponLine> weaponLines(bool missile);
 
 std::string exportWeapon(const WeaponRecord& weapon);
 

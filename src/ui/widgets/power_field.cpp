@@ -1,14 +1,19 @@
 #include "ui/widgets/power_field.h"
 
+#include "core/classes/field_table.h"
+#include "ui/widgets/qt_text.h"
+
 #include <QRegularExpressionValidator>
 
 namespace keelwright {
 
 PowerField::PowerField(QWidget* parent) : QLineEdit(QStringLiteral("0"), parent) {
-    setMaxLength(kMaxLength);
+    setMaxLength(int(kPowerFieldMaxLength));
     // Digits, a sign, a decimal point and blanks; typing and pasting go through the same check.
+    const QString allowed = QRegularExpression::escape(qs(kPowerFieldCharacters));
     setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9+\\-. ]{0,3}")), this));
+        QRegularExpression(QStringLiteral("[%1]{0,%2}").arg(allowed).arg(kPowerFieldMaxLength)),
+        this));
     QFont small = font();
     small.setPointSizeF(8.25);
     setFont(small);

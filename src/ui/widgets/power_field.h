@@ -8,7 +8,6 @@ namespace keelwright {
 class PowerField : public QLineEdit {
     Q_OBJECT
 public:
-    static constexpr int kMaxLength = 3;
     explicit PowerField(QWidget* parent = nullptr);
 
 private:

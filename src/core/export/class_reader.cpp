@@ -1,0 +1,176 @@
+#include "core/export/class_reader.h"
+
+#include "core/export/class_export.h"
+#include "core/export/command_reader.h"
+
+#include <optional>
+#include <string>
+
+namespace keelwright {
+namespace {
+
+constexpr std::string_view kClassNumber = "Text1";
+
+// The export's lines, flattened in writing order, beside the commands the reader looks for.
+struct ClassKeys {
+    std::vector<CommandKey> commands;
+    std::vector<std::size_t> section; // per command: its index in classExportSections()
+    std::vector<const ExportLine*> lines;
+};
+
+const ClassKeys& classKeys() {
+    static const ClassKeys keys = [] {
+        ClassKeys out;
+        const auto sections = classExportSections();
+        for (std::size_t s = 0; s < sections.size(); ++s) {
+            for (const ExportLine& line : sections[s].lines) {
+                out.commands.push_back({line.command, line.key, line.source.empty()});
+                out.section.push_back(s);
+                out.lines.push_back(&line);
+            }
+        }
+        return out;
+    }();
+    return keys;
+}
+
+std::string resetValue(const Field& field) {
+    switch (field.kind) {
+    case FieldKind::Power:
+        return "0";
+    case FieldKind::Text:
+    case FieldKind::Number:
+        return "#";
+    case FieldKind::Flag:
+    case FieldKind::Choice:
+        break;
+    }
+    return std::string(field.start);
+}
+
+std::string fieldLabel(const Field& field) {
+    const std::string_view caption = field.caption.empty() ? field.spokenName : field.caption;
+    return std::string(caption) + " (" + std::string(field.name) + ")";
+}
+
+// What the field can hold of a line's value; a value it cannot hold leaves the reset value and a
+// finding.
+std::string acceptValue(const Field& field, const std::string& value, std::size_t line,
+                        std::vector<Finding>& findings) {
+    const std::string label = fieldLabel(field);
+    switch (field.kind) {
+    case FieldKind::Flag:
+        if (value == "0" || value == "1")
+            return value;
+        findings.push_back({line, label + " \"" + quoteLine(value) + "\"",
+                            "is no flag (0 or 1); it is left unticked"});
+        return resetValue(field);
+    case FieldKind::Choice:
+        if (value.empty())
+            return {};
+        for (const std::string_view item : kShieldTypes) {
+            if (value == item.substr(0, 1))
+                return std::string(item);
+        }
+        findings.push_back({line, label + " \"" + quoteLine(value) + "\"",
+                            "is no shield type (0 or 1); none is chosen"});
+        return {};
+    case FieldKind::Power:
+        if (fitsPowerField(value))
+            return value;
+        findings.push_back({line, label + " \"" + quoteLine(value) + "\"",
+                            "does not fit a power field (one to three of the characters 0-9 + - "
+                            ". and blank); it keeps \"0\""});
+        return resetValue(field);
+    case FieldKind::Text:
+    case FieldKind::Number:
+        break;
+    }
+    return value;
+}
+
+} // namespace
+
+ClassReading readClass(std::span<const FileLine> lines, const ShipClassRecord& current) {
+    const ClassKeys& keys = classKeys();
+    CommandMatch match = matchCommands(lines, keys.commands, "ship class", "class");
+    ClassReading reading{match.lines.size(), current, std::move(match.findings)};
+    if (match.lines.empty())
+        return reading;
+
+    // The last line of a key holds; a different earlier value is reported.
+    std::vector<std::optional<std::string>> values(keys.commands.size());
+    std::vector<std::size_t> lineOf(keys.commands.size(), 0);
+    for (MatchedLine& line : match.lines) {
+        auto& value = values[line.key];
+        if (value && *value != line.value)
+            reading.findings.push_back(
+                {line.line,
+                 quoteLine(std::string(keys.lines[line.key]->command) + match.object +
+                           std::string(keys.lines[line.key]->key) + line.value),
+                 "repeats a key of line " + std::to_string(lineOf[line.key]) +
+                     " with another value; this later one holds"});
+        value = std::move(line.value);
+        lineOf[line.key] = line.line;
+    }
+
+    ShipClassRecord& record = reading.record;
+    const auto fields = classFields();
+    // Every field an export writes is set below; the others ("Visible") keep what they hold.
+    record.setValue(fieldIndex(kClassNumber).value(), match.object);
+    const auto sections = classExportSections();
+    for (std::size_t s = 0; s < sections.size(); ++s) {
+        bool any = false;
+        std::size_t firstLine = 0;
+        for (std::size_t k = 0; k < keys.commands.size(); ++k) {
+            if (keys.section[k] == s && values[k]) {
+                any = true;
+                firstLine = firstLine ? std::min(firstLine, lineOf[k]) : lineOf[k];
+            }
+        }
+        if (!sections[s].includeFlag.empty())
+            record.setFlag(sections[s].includeFlag, any);
+        std::string missingKeys, resetFields;
+        std::size_t lineCount = 0, missingCount = 0;
+        for (std::size_t k = 0; k < keys.commands.size(); ++k) {
+            if (keys.section[k] != s)
+                continue;
+            ++lineCount;
+            // A declaration ("=reactor") names no field.
+            const std::string_view source = keys.lines[k]->source;
+            const Field* field = source.empty() ? nullptr : &fields[fieldIndex(source).value()];
+            const std::size_t f = field ? std::size_t(field - fields.data()) : 0;
+            if (values[k]) {
+                if (field)
+                    record.setValue(f,
+                                    acceptValue(*field, *values[k], lineOf[k], reading.findings));
+                continue;
+            }
+            if (field)
+                record.setValue(f, resetValue(*field));
+            if (!any)
+                continue;
+            ++missingCount;
+            missingKeys +=
+                (missingKeys.empty() ? "\"" : ", \"") + std::string(keys.lines[k]->key) + "\"";
+            if (field)
+                resetFields += (resetFields.empty() ? "" : ", ") + fieldLabel(*field);
+        }
+        const std::string section = "the " + std::string(sections[s].title) + " section";
+        if (missingCount > 0)
+            reading.findings.push_back(
+                {firstLine, section,
+                 "lacks " + std::to_string(missingCount) + " of its " + std::to_string(lineCount) +
+                     " lines: " + missingKeys +
+                     (resetFields.empty()
+                          ? std::string()
+                          : "; these fields took the values Reset writes: " + resetFields)});
+        else if (!any && sections[s].includeFlag.empty())
+            reading.findings.push_back(
+                {0, section, "has no lines; its fields took the values Reset writes"});
+    }
+    sortByLine(reading.findings);
+    return reading;
+}
+
+} // namespace keelwright

@@ -1,0 +1,127 @@
+#include "core/export/command_file.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace keelwright {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::size_t kQuotedLength = 60;
+
+// Windows-1252 from 0x80 to 0x9F; the five bytes it leaves undefined keep their own code points,
+// as Windows itself decodes them.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+bool isBlank(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+} // namespace
+
+bool isValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<std::uint8_t>(bytes[i]);
+        std::size_t length = 0;
+        std::uint8_t low = 0x80, high = 0xBF; // the allowed range of the second byte
+        if (lead < 0x80)
+            length = 1;
+        else if (lead >= 0xC2 && lead <= 0xDF)
+            length = 2;
+        else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
+            high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF; // nothing above U+10FFFF
+        } else
+            return false;
+        if (i + length > bytes.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<std::uint8_t>(bytes[i + k]);
+            const std::uint8_t min = k == 1 ? low : 0x80, max = k == 1 ? high : 0xBF;
+            if (next < min || next > max)
+                return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+std::string windows1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    for (const char byte : bytes) {
+        const auto b = static_cast<std::uint8_t>(byte);
+        appendUtf8(out, b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : char32_t(b));
+    }
+    return out;
+}
+
+std::variant<std::vector<FileLine>, Refusal> decodeCommandFile(std::string_view bytes) {
+    if (bytes.size() > kMaxCommandFileBytes)
+        return Refusal{
+            "The file is larger than 1 MiB; a ship class or weapon file is far smaller."};
+    if (bytes.find('\0') != std::string_view::npos)
+        return Refusal{"This is not a text file."};
+    if (bytes.starts_with(kByteOrderMark))
+        bytes.remove_prefix(kByteOrderMark.size());
+    std::string decoded;
+    if (!isValidUtf8(bytes)) {
+        decoded = windows1252ToUtf8(bytes);
+        bytes = decoded;
+    }
+    std::vector<FileLine> lines;
+    std::size_t number = 1;
+    std::size_t start = 0;
+    while (start <= bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos)
+            end = bytes.size();
+        const std::string_view line = bytes.substr(start, end - start);
+        if (!isBlank(line))
+            lines.push_back({number, std::string(line)});
+        if (end == bytes.size())
+            break;
+        start = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
+        ++number;
+    }
+    return lines;
+}
+
+void sortByLine(std::vector<Finding>& findings) {
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const Finding& a, const Finding& b) { return a.line < b.line; });
+}
+
+std::string quoteLine(std::string_view text) {
+    if (text.size() <= kQuotedLength)
+        return std::string(text);
+    std::size_t cut = kQuotedLength;
+    while (cut > 0 && (static_cast<std::uint8_t>(text[cut]) & 0xC0) == 0x80)
+        --cut; // not inside a character
+    return std::string(text.substr(0, cut)) + "...";
+}
+
+} // namespace keelwright

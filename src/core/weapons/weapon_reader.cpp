@@ -1,0 +1,75 @@
+#include "core/weapons/weapon_reader.h"
+
+#include "core/export/command_line.h"
+#include "core/export/command_reader.h"
+#include "core/weapons/weapon_export.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+namespace keelwright {
+namespace {
+
+// Every key either kind of weapon writes, once ("/type=" and "/name=" are in both).
+struct WeaponKeys {
+    std::vector<CommandKey> commands;
+    std::vector<const WeaponLine*> lines;
+};
+
+const WeaponKeys& weaponKeys() {
+    static const WeaponKeys keys = [] {
+        WeaponKeys out;
+        for (const bool missile : {true, false}) {
+            for (const WeaponLine& line : weaponLines(missile)) {
+                const bool known =
+                    std::any_of(out.lines.begin(), out.lines.end(),
+                                [&](const WeaponLine* seen) { return seen->key == line.key; });
+                if (!known) {
+                    out.commands.push_back({kSetWeapon, line.key, false});
+                    out.lines.push_back(&line);
+                }
+            }
+        }
+        return out;
+    }();
+    return keys;
+}
+
+} // namespace
+
+WeaponReading readWeapon(std::span<const FileLine> lines) {
+    const WeaponKeys& keys = weaponKeys();
+    CommandMatch match = matchCommands(lines, keys.commands, "weapon", "weapon");
+    WeaponReading reading{match.lines.size(), {}, std::move(match.findings)};
+    if (match.lines.empty())
+        return reading;
+    WeaponRecord& weapon = reading.weapon;
+    weapon.number = match.object;
+    std::vector<std::optional<std::string>> seen(keys.commands.size());
+    std::vector<std::size_t> lineOf(keys.commands.size(), 0);
+    for (const MatchedLine& line : match.lines) {
+        const WeaponLine& key = *keys.lines[line.key];
+        const std::string text =
+            quoteLine(std::string(kSetWeapon) + match.object + std::string(key.key) + line.value);
+        if (seen[line.key] && *seen[line.key] != line.value)
+            reading.findings.push_back({line.line, text,
+                                        "repeats a key of line " +
+                                            std::to_string(lineOf[line.key]) +
+                                            " with another value; this later one holds"});
+        seen[line.key] = line.value;
+        lineOf[line.key] = line.line;
+        if (key.text)
+            weapon.*key.text = line.value;
+        else if (line.value == "0" || line.value == "1")
+            weapon.*key.flag = line.value == "1";
+        else {
+            weapon.*key.flag = false;
+            reading.findings.push_back({line.line, text, "is no flag (0 or 1); it is left as 0"});
+        }
+    }
+    sortByLine(reading.findings);
+    return reading;
+}
+
+} // namespace keelwright

@@ -1,0 +1,117 @@
+#pragma once
+// Seeded random ship classes and weapons of every shape the editors can hold: blanks at either
+// end, non-ASCII text, the separators "/", "=", ":" and "#", keys inside values, empty values,
+// every include combination, both shield types and none.
+
+#include "core/classes/ship_class_record.h"
+#include "core/weapons/weapon_record.h"
+
+#include <array>
+#include <random>
+#include <string>
+#include <string_view>
+
+namespace keelwright::testing {
+
+class RecordGenerator {
+public:
+    // With `windows1252`, every text is one that code page can hold.
+    explicit RecordGenerator(unsigned seed, bool windows1252 = false)
+        : random_(seed), windows1252_(windows1252) {}
+
+    std::string text(std::size_t maxPieces = 6) {
+        std::string out;
+        const std::size_t pieces = pick(maxPieces + 1);
+        for (std::size_t i = 0; i < pieces; ++i)
+            out += piece();
+        return out;
+    }
+
+    std::string powerText() {
+        static constexpr std::string_view allowed = "0123456789+-. ";
+        std::string out;
+        const std::size_t length = 1 + pick(kPowerFieldMaxLength);
+        for (std::size_t i = 0; i < length; ++i)
+            out += allowed[pick(allowed.size())];
+        return out;
+    }
+
+    ShipClassRecord shipClass() {
+        ShipClassRecord record;
+        const auto fields = classFields();
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            switch (fields[i].kind) {
+            case FieldKind::Text:
+            case FieldKind::Number:
+                record.setValue(i, text());
+                break;
+            case FieldKind::Power:
+                record.setValue(i, powerText());
+                break;
+            case FieldKind::Flag:
+                record.setValue(i, pick(2) ? "1" : "0");
+                break;
+            case FieldKind::Choice: {
+                const std::size_t item = pick(kShieldTypes.size() + 1);
+                record.setValue(i, item < kShieldTypes.size() ? std::string(kShieldTypes[item])
+                                                              : std::string());
+            }
+            }
+        }
+        record.setText("Text1", text(3));
+        return record;
+    }
+
+    WeaponRecord weapon() {
+        WeaponRecord weapon;
+        for (const WeaponControl& control : weaponControls()) {
+            if (control.text)
+                weapon.*control.text = text();
+            else
+                weapon.*control.flag = pick(2) == 1;
+        }
+        weapon.number = text(3);
+        return weapon;
+    }
+
+    std::size_t pick(std::size_t count) {
+        return std::uniform_int_distribution<std::size_t>(0, count - 1)(random_);
+    }
+
+private:
+    std::string piece() {
+        static constexpr std::array<std::string_view, 22> unicode = {"a",
+                                                                     "Z",
+                                                                     "7",
+                                                                     " ",
+                                                                     "/",
+                                                                     "=",
+                                                                     ":",
+                                                                     "#",
+                                                                     "\t",
+                                                                     "é",
+                                                                     "ß",
+                                                                     "Ω",
+                                                                     "日本",
+                                                                     "🚀",
+                                                                     "/name=",
+                                                                     ":reactor/name=",
+                                                                     "=",
+                                                                     "=aft",
+                                                                     " :tachyon/name=",
+                                                                     "/type=",
+                                                                     "/nohull=1",
+                                                                     "@space/setclass "};
+        static constexpr std::array<std::string_view, 18> codePage = {
+            "a", "Z", "7", " ", "/", "=", ":",      "#",    "\t",
+            "é", "ß", "€", "Š", "“", "”", "/name=", "=aft", " :tachyon/name="};
+        if (windows1252_)
+            return std::string(codePage[pick(codePage.size())]);
+        return std::string(unicode[pick(unicode.size())]);
+    }
+
+    std::mt19937 random_;
+    bool windows1252_;
+};
+
+} // namespace keelwright::testing
