@@ -1,17 +1,62 @@
 #include "core/version.h"
+#include "ui/shell/scratch_settings.h"
 #include "ui/shell/shell.h"
 #include "ui/widgets/qt_text.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 
+#include <string_view>
+
+namespace {
+
+using namespace keelwright;
+
+void describeProgram(QCommandLineParser& parser) {
+    QCoreApplication::setApplicationName(qs(kProgramName));
+    QCoreApplication::setApplicationVersion(qs(kVersion));
+    parser.setApplicationDescription(
+        QStringLiteral("Writes the commands that define a Vantor ship class or weapon in a MUSH.\n"
+                       "Each FILE, a saved class or weapon command file, opens in its editor."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A ship class or weapon command file to open."),
+                                 QStringLiteral("[FILE...]"));
+}
+
+// --help and --version answer on a terminal without a display.
+bool asksForHelpOrVersion(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--")
+            return false;
+        if (arg == "-h" || arg == "-?" || arg == "--help" || arg == "--help-all" || arg == "-v" ||
+            arg == "--version")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    QCommandLineParser parser;
+    if (asksForHelpOrVersion(argc, argv)) {
+        const QCoreApplication terminal(argc, argv);
+        describeProgram(parser);
+        parser.process(terminal); // prints and ends the program
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(keelwright::qs(keelwright::kProgramName));
-    QApplication::setApplicationVersion(keelwright::qs(keelwright::kVersion));
-    QApplication::setDesktopFileName(keelwright::qs(keelwright::kAppId));
+    describeProgram(parser);
+    QApplication::setDesktopFileName(qs(kAppId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/keelwright.png")));
-    keelwright::Shell shell;
+    parser.process(app);
+
+    const ScratchSettings scratch;
+    Shell shell;
     shell.start();
+    shell.openFiles(parser.positionalArguments(), false);
     return QApplication::exec();
 }

@@ -15,7 +15,8 @@ for file in "$prefix/bin/keelwright" "$entry" \
     [[ -f "$file" ]] || { echo "not installed: ${file#"$prefix"/}" >&2; exit 1; }
 done
 [[ -x "$prefix/bin/keelwright" ]] || { echo "keelwright is not executable" >&2; exit 1; }
-grep -qx "Exec=keelwright" "$entry" || { echo "the entry does not start keelwright" >&2; exit 1; }
+grep -qx "Exec=keelwright %F" "$entry" || { echo "the entry does not start keelwright with files" >&2; exit 1; }
+grep -qx "MimeType=text/plain;" "$entry" || { echo "the entry offers to open no text files" >&2; exit 1; }
 grep -qx "Icon=$id" "$entry" || { echo "the entry does not name the icon $id" >&2; exit 1; }
 # The window's class (checked end to end) ties the running program to this entry.
 grep -qx "StartupWMClass=keelwright" "$entry" || { echo "the entry names no window class" >&2; exit 1; }

@@ -62,12 +62,24 @@ inline QFileDialog* saveDialog() {
     return topLevel<QFileDialog>(QStringLiteral("CommonDialog1"));
 }
 
-// Answers the open Save As dialog with a path; the save runs as the dialog closes.
-inline void answerSaveDialog(const QString& path) {
-    QFileDialog* dialog = saveDialog();
-    ASSERT_NE(dialog, nullptr) << "no Save As dialog";
+// Answers an open file dialog with a path; what it was opened for runs as it closes.
+inline void answerFileDialog(QFileDialog* dialog, const QString& path) {
+    ASSERT_NE(dialog, nullptr) << "no file dialog";
     dialog->selectFile(path);
     QMetaObject::invokeMethod(dialog, "accept"); // a protected slot
+}
+inline void answerSaveDialog(const QString& path) {
+    answerFileDialog(saveDialog(), path);
+}
+inline QFileDialog* openDialog() {
+    return topLevel<QFileDialog>(QStringLiteral("OpenDialog"));
+}
+
+// Writes a file, or fails the test.
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 inline QByteArray readFile(const QString& path) {

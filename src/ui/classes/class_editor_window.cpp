@@ -2,6 +2,7 @@
 
 #include "core/classes/power_budget.h"
 #include "core/version.h"
+#include "ui/widgets/file_drop.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/shortcut_precedence.h"
 #include "ui/widgets/twips.h"
@@ -66,6 +67,7 @@ ClassEditorWindow::ClassEditorWindow(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(central);
 
     giveShortcutsPrecedence(this);
+    acceptFileDrops(this, [this](const QStringList& paths) { emit filesDropped(paths); });
 
     watchPowerFields();
     timer_ = new QTimer(this);
@@ -80,6 +82,9 @@ ClassEditorWindow::~ClassEditorWindow() = default;
 void ClassEditorWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnufile"));
+    connect(addCommand(file, tr("&Open..."), "mnufileopen", "Ctrl+O"), &QAction::triggered, this,
+            &ClassEditorWindow::openRequested);
+    addNamedSeparator(file, "mnufileopensep");
     connect(addCommand(file, tr("&Export to Screen"), "mnufilescreen", "Ctrl+E"),
             &QAction::triggered, this, &ClassEditorWindow::exportRequested);
     addNamedSeparator(file, "mnufilesep");
@@ -203,6 +208,11 @@ void ClassEditorWindow::reset() {
     ShipClassRecord record = pages_->record();
     resetRecord(record);
     pages_->show(record);
+}
+
+bool ClassEditorWindow::holdsEdits() const {
+    const ShipClassRecord now = record();
+    return now != ShipClassRecord{} && now != unchanged_;
 }
 
 int ClassEditorWindow::currentPage() const {

@@ -29,10 +29,17 @@ public:
     void showRecord(const ShipClassRecord& record) { pages_->show(record); }
     void reset();
 
+    // Whether the form holds edits: it differs from the design values and from the class last
+    // opened or exported.
+    bool holdsEdits() const;
+    void markUnchanged() { unchanged_ = record(); }
+
     int currentPage() const;
     void setCurrentPage(int page);
 
 signals:
+    void openRequested();
+    void filesDropped(const QStringList& paths);
     void exportRequested();
     void quitRequested();
     void aboutRequested();
@@ -52,6 +59,7 @@ private:
     std::array<QLineEdit*, kPowerFieldCount> powerFields_ = {};
     bool budgetStale_ = true; // the first tick fills the figures
     QTimer* timer_ = nullptr;
+    ShipClassRecord unchanged_;
 };
 
 } // namespace keelwright

@@ -4,7 +4,6 @@
 #include "ui/widgets/twips.h"
 #include "ui/widgets/window_helpers.h"
 
-#include <QFileDialog>
 #include <QFontDatabase>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -53,18 +52,11 @@ QString OutputWindow::text() const {
 }
 
 void OutputWindow::save() {
-    // Opened without a nested event loop: the window stays responsive to assistive tools, and
-    // the answer arrives through fileSelected.
-    auto* dialog = new QFileDialog(this);
-    dialog->setObjectName(QStringLiteral("CommonDialog1"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    const QString textFiles = QStringLiteral("Text Files (*.txt)");
+    QFileDialog* dialog =
+        openFileDialog(this, QStringLiteral("CommonDialog1"), QFileDialog::AcceptSave,
+                       {QStringLiteral("All Files (*.*)"), textFiles}, textFiles);
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
-    dialog->setNameFilters(
-        {QStringLiteral("All Files (*.*)"), QStringLiteral("Text Files (*.txt)")});
-    dialog->selectNameFilter(QStringLiteral("Text Files (*.txt)"));
     if (!lastFileName_.isEmpty())
         dialog->selectFile(lastFileName_);
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {

@@ -27,11 +27,26 @@ void fill(OutputWindow* window, const std::string& text) {
 } // namespace
 
 Shell::Shell() : classEditor_(std::make_unique<ClassEditorWindow>()) {
-    ClassEditorWindow* editor = classEditor_.get();
+    listenTo(classEditor_.get());
+}
+
+void Shell::listenTo(ClassEditorWindow* editor) {
+    connect(editor, &ClassEditorWindow::openRequested, this,
+            [this] { showOpenDialog(classEditor_.get()); });
+    connect(editor, &ClassEditorWindow::filesDropped, this,
+            [this](const QStringList& paths) { openFiles(paths); });
     connect(editor, &ClassEditorWindow::exportRequested, this, &Shell::exportClass);
     connect(editor, &ClassEditorWindow::quitRequested, this, &Shell::askToQuit);
     connect(editor, &ClassEditorWindow::aboutRequested, this, &Shell::showAbout);
     connect(editor, &ClassEditorWindow::weaponEditorRequested, this, &Shell::openWeaponEditor);
+}
+
+void Shell::listenTo(WeaponEditorWindow* editor) {
+    connect(editor, &WeaponEditorWindow::openRequested, this,
+            [this] { showOpenDialog(weaponEditor_); });
+    connect(editor, &WeaponEditorWindow::filesDropped, this,
+            [this](const QStringList& paths) { openFiles(paths); });
+    connect(editor, &WeaponEditorWindow::exportRequested, this, &Shell::exportWeapon);
 }
 
 // Windows still open at the end go with the program, unasked.
@@ -47,17 +62,20 @@ void Shell::start() {
 
 void Shell::exportClass() {
     fill(obtain(classOutput_, "Form2"), keelwright::exportClass(classEditor_->record()));
+    classEditor_->markUnchanged();
 }
 
 void Shell::exportWeapon() {
-    if (weaponEditor_)
-        fill(obtain(weaponOutput_, "Form4"), keelwright::exportWeapon(weaponEditor_->record()));
+    if (!weaponEditor_)
+        return;
+    fill(obtain(weaponOutput_, "Form4"), keelwright::exportWeapon(weaponEditor_->record()));
+    weaponEditor_->markUnchanged();
 }
 
 void Shell::openWeaponEditor() {
     if (!weaponEditor_) {
         weaponEditor_ = new WeaponEditorWindow();
-        connect(weaponEditor_, &WeaponEditorWindow::exportRequested, this, &Shell::exportWeapon);
+        listenTo(weaponEditor_.data());
     }
     present(weaponEditor_);
 }

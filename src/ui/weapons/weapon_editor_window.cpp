@@ -1,6 +1,8 @@
 #include "ui/weapons/weapon_editor_window.h"
 
+#include "ui/widgets/file_drop.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/widgets/shortcut_precedence.h"
 #include "ui/widgets/twips.h"
 #include "ui/widgets/window_helpers.h"
 
@@ -33,11 +35,16 @@ WeaponEditorWindow::WeaponEditorWindow() : QMainWindow(nullptr) {
     setWindowTitle(QStringLiteral("Vantor Weapon Creator"));
     buildMenu();
     buildControls();
+    giveShortcutsPrecedence(this);
+    acceptFileDrops(this, [this](const QStringList& paths) { emit filesDropped(paths); });
 }
 
 void WeaponEditorWindow::buildMenu() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnufile"));
+    connect(addCommand(file, tr("&Open..."), "mnufileopen", "Ctrl+O"), &QAction::triggered, this,
+            &WeaponEditorWindow::openRequested);
+    addNamedSeparator(file, "mnufileopensep");
     connect(addCommand(file, tr("&Export to screen"), "mnufileexport"), &QAction::triggered, this,
             &WeaponEditorWindow::exportRequested);
     addNamedSeparator(file, "space");
@@ -82,6 +89,11 @@ void WeaponEditorWindow::buildControls() {
                            std::max(pixels(kClientHeight), needed.bottom() + kBottomMargin));
     setCentralWidget(client);
     binder_.widget(0)->setFocus();
+}
+
+bool WeaponEditorWindow::holdsEdits() const {
+    const WeaponRecord now = record();
+    return now != WeaponRecord{} && now != unchanged_;
 }
 
 void WeaponEditorWindow::reset() {

@@ -17,7 +17,14 @@ public:
     void showRecord(const WeaponRecord& weapon) { binder_.show(weaponTexts(weapon)); }
     void reset();
 
+    // Whether the form holds edits: it differs from the design values and from the weapon last
+    // opened or exported.
+    bool holdsEdits() const;
+    void markUnchanged() { unchanged_ = record(); }
+
 signals:
+    void openRequested();
+    void filesDropped(const QStringList& paths);
     void exportRequested();
 
 private:
@@ -25,6 +32,7 @@ private:
     void buildControls();
 
     FormBinder binder_; // parallel to weaponControls()
+    WeaponRecord unchanged_;
 };
 
 } // namespace keelwright

@@ -23,6 +23,20 @@ QMessageBox* openMessageBox(QMessageBox::Icon icon, const QString& title, const 
     return box;
 }
 
+QFileDialog* openFileDialog(QWidget* parent, const QString& objectName,
+                            QFileDialog::AcceptMode mode, const QStringList& filters,
+                            const QString& selected) {
+    auto* dialog = new QFileDialog(parent);
+    dialog->setObjectName(objectName);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setAcceptMode(mode);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setNameFilters(filters);
+    dialog->selectNameFilter(selected);
+    return dialog;
+}
+
 QAction* addCommand(QMenu* menu, const QString& caption, const char* objectName,
                     const char* shortcut) {
     QAction* action = menu->addAction(caption);

@@ -1,6 +1,7 @@
 #pragma once
 // What every window does the same way: come forward, ask or tell in a box, offer a menu command.
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QString>
 
@@ -18,6 +19,13 @@ void present(QWidget* window);
 QMessageBox* openMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
                             QMessageBox::StandardButtons buttons, QWidget* parent,
                             const QString& objectName);
+
+// A file dialog that is application-modal yet opens without a nested event loop: the window
+// stays responsive to assistive tools, and the answer arrives through fileSelected. It deletes
+// itself once answered; call show() on it. `filters` are listed in order, `selected` chosen.
+QFileDialog* openFileDialog(QWidget* parent, const QString& objectName,
+                            QFileDialog::AcceptMode mode, const QStringList& filters,
+                            const QString& selected);
 
 // A menu command with its caption, object name and, where it has one, a literal shortcut such as
 // "Ctrl+E" (the platform's standard keys are empty on some systems).

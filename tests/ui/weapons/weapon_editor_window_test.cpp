@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -47,7 +48,7 @@ TEST_F(WeaponEditorTest, DesignValuesLabelsAndNote) {
                             "to Lasers while Turn rate and Speed only apply to missiles.");
 }
 
-TEST_F(WeaponEditorTest, MenuHasExportAndResetWithoutShortcuts) {
+TEST_F(WeaponEditorTest, MenuHasOpenThenExportAndResetWithoutShortcuts) {
     EXPECT_EQ(child<QMenu>(window, "mnufile")->title(), "&File");
     auto* exportAction = child<QAction>(window, "mnufileexport");
     auto* resetAction = child<QAction>(window, "mnufilereset");
@@ -56,6 +57,20 @@ TEST_F(WeaponEditorTest, MenuHasExportAndResetWithoutShortcuts) {
     EXPECT_TRUE(exportAction->shortcut().isEmpty());
     EXPECT_TRUE(resetAction->shortcut().isEmpty());
     EXPECT_TRUE(child<QAction>(window, "space")->isSeparator());
+    QStringList fileMenu;
+    for (const QAction* action : child<QMenu>(window, "mnufile")->actions())
+        fileMenu << action->objectName();
+    EXPECT_EQ(fileMenu.join(' '), "mnufileopen mnufileopensep mnufileexport space mnufilereset");
+    EXPECT_EQ(child<QAction>(window, "mnufileopen")->shortcut().toString(), "Ctrl+O");
+}
+
+TEST_F(WeaponEditorTest, ShortcutOpenActsFromEveryField) {
+    QSignalSpy opens(window.data(), &WeaponEditorWindow::openRequested);
+    for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier);
+    }
+    EXPECT_EQ(opens.count(), window->findChildren<QLineEdit*>().size());
 }
 
 TEST_F(WeaponEditorTest, TabGoesFromNumberToMissileAndEndsAtTheName) {

@@ -1,0 +1,80 @@
+#include "ui/shell/file_reading.h"
+
+#include "ui/widgets/qt_text.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+namespace keelwright {
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("keelwright::Open", text);
+}
+
+OpenedFile refused(const QString& path, const QString& reason) {
+    OpenedFile file{path, {}};
+    file.reading.refusal = utf8(reason);
+    return file;
+}
+
+QString kindName(FileContent content) {
+    return content == FileContent::Weapon ? tr("a weapon") : tr("a ship class");
+}
+
+} // namespace
+
+QString OpenedFile::name() const {
+    return QFileInfo(path).fileName();
+}
+
+OpenedFile readFile(const QString& path, const ShipClassRecord& currentClass) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return refused(path, tr("The file does not exist."));
+    if (!info.isFile())
+        return refused(path, tr("This is not a file."));
+    if (info.size() > qint64(kMaxCommandFileBytes))
+        return refused(path, tr("The file is larger than 1 MiB; a ship class or weapon file is "
+                                "far smaller."));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refused(path, file.errorString());
+    // One byte more than the limit: a file that grew since it was measured is still refused.
+    const QByteArray bytes = file.read(qint64(kMaxCommandFileBytes) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refused(path, file.errorString());
+    return {path, readCommandFile(std::string_view(bytes.constData(), std::size_t(bytes.size())),
+                                  currentClass)};
+}
+
+QString refusalText(const OpenedFile& file) {
+    if (!file.reading.refusal)
+        return {};
+    return tr("%1 could not be opened.\n%2").arg(file.name(), qs(*file.reading.refusal));
+}
+
+QString findingsText(const OpenedFile& file) {
+    const auto& findings = file.reading.findings;
+    if (findings.empty())
+        return {};
+    QStringList lines{tr("%1 was opened as %2, with these findings:")
+                          .arg(file.name(), kindName(file.reading.content))};
+    const std::size_t shown = std::min(findings.size(), std::size_t(kFindingsShown));
+    for (std::size_t i = 0; i < shown; ++i) {
+        const Finding& f = findings[i];
+        const QString what = qs(f.what) + u' ' + qs(f.why);
+        lines << (f.line ? tr("line %1: %2").arg(f.line).arg(what) : what);
+    }
+    if (findings.size() > shown)
+        lines << tr("and %1 more").arg(findings.size() - shown);
+    return lines.join(u'\n');
+}
+
+QString supersededText(const OpenedFile& earlier, const OpenedFile& later) {
+    return tr("%1 was not opened: %2, given after it, holds %3 too, and the last one counts.")
+        .arg(earlier.name(), later.name(), kindName(later.reading.content));
+}
+
+} // namespace keelwright

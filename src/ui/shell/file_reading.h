@@ -1,0 +1,30 @@
+#pragma once
+// Reading one command file from disk for Open, and the words a warning box says about it.
+
+#include "core/shell/command_file_reading.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace keelwright {
+
+struct OpenedFile {
+    QString path;
+    FileReading reading;
+
+    QString name() const; // the file's name, as questions and warnings give it
+};
+
+// A file that is no regular file or is larger than a command file can be is refused before it
+// is read; a file that cannot be read is refused with the system's reason.
+OpenedFile readFile(const QString& path, const ShipClassRecord& currentClass);
+
+// What a warning says of a file: why it was refused, or its first findings. Empty when there is
+// nothing to say.
+QString refusalText(const OpenedFile& file);
+QString findingsText(const OpenedFile& file);
+QString supersededText(const OpenedFile& earlier, const OpenedFile& later);
+
+inline constexpr int kFindingsShown = 20;
+
+} // namespace keelwright

@@ -1,0 +1,102 @@
+// The shell's Open: the dialog, the files named at start or dropped, and the question asked
+// before an editor's edits are replaced.
+#include "ui/shell/file_reading.h"
+#include "ui/shell/shell.h"
+#include "ui/widgets/window_helpers.h"
+
+#include <optional>
+
+namespace keelwright {
+
+void Shell::showOpenDialog(QWidget* parent) {
+    const QString textFiles = QStringLiteral("Text Files (*.txt)");
+    QFileDialog* dialog =
+        openFileDialog(parent, QStringLiteral("OpenDialog"), QFileDialog::AcceptOpen,
+                       {textFiles, QStringLiteral("All Files (*)")}, textFiles);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this](const QString& path) { openFiles({path}); });
+    dialog->show();
+}
+
+void Shell::openFiles(const QStringList& paths, bool ask) {
+    QStringList report;
+    std::optional<OpenedFile> shipClass, weapon;
+    for (const QString& path : paths) {
+        OpenedFile file = readFile(path, classEditor_->record());
+        if (file.reading.refusal) {
+            report << refusalText(file);
+            continue;
+        }
+        auto& slot = file.reading.content == FileContent::Weapon ? weapon : shipClass;
+        if (slot)
+            report << supersededText(*slot, file);
+        slot = std::move(file);
+    }
+    for (const auto* file : {&shipClass, &weapon}) {
+        if (*file)
+            offer(**file, ask, report);
+    }
+    warnAboutOpening(report);
+}
+
+QWidget* Shell::editorFor(FileContent content) const {
+    if (content == FileContent::Weapon)
+        return weaponEditor_;
+    return classEditor_.get();
+}
+
+bool Shell::holdsEdits(FileContent content) const {
+    if (content == FileContent::Weapon)
+        return weaponEditor_ && weaponEditor_->holdsEdits();
+    return classEditor_->holdsEdits();
+}
+
+void Shell::offer(const OpenedFile& file, bool ask, QStringList& report) {
+    if (!ask || !holdsEdits(file.reading.content)) {
+        apply(file);
+        report << findingsText(file);
+        return;
+    }
+    const QString question =
+        file.reading.content == FileContent::Weapon
+            ? tr("Replace the weapon on the form with the one in %1?").arg(file.name())
+            : tr("Replace the ship class on the form with the one in %1?").arg(file.name());
+    QMessageBox* box = openMessageBox(
+        QMessageBox::Question, tr("Open"), question, QMessageBox::Yes | QMessageBox::No,
+        editorFor(file.reading.content), QStringLiteral("ReplaceQuestion"));
+    box->setDefaultButton(QMessageBox::No);
+    connect(box, &QMessageBox::finished, this, [this, file](int answer) {
+        if (answer != QMessageBox::Yes)
+            return;
+        apply(file);
+        warnAboutOpening({findingsText(file)});
+    });
+    box->show();
+}
+
+void Shell::apply(const OpenedFile& file) {
+    if (file.reading.content == FileContent::Weapon) {
+        openWeaponEditor();
+        weaponEditor_->showRecord(file.reading.weapon);
+        weaponEditor_->markUnchanged();
+        return;
+    }
+    classEditor_->showRecord(file.reading.shipClass);
+    classEditor_->markUnchanged();
+    present(classEditor_.get());
+}
+
+void Shell::warnAboutOpening(const QStringList& report) {
+    QStringList parts = report;
+    parts.removeAll(QString());
+    if (parts.isEmpty())
+        return;
+    QMessageBox* box =
+        openMessageBox(QMessageBox::Warning, tr("Open"), parts.join(QStringLiteral("\n\n")),
+                       QMessageBox::Ok, classEditor_.get(), QStringLiteral("OpenWarning"));
+    box->setTextFormat(Qt::PlainText);
+    box->show();
+}
+
+} // namespace keelwright

@@ -1,0 +1,193 @@
+#include "ui/shell/shell.h"
+
+#include "core/export/class_export.h"
+#include "core/weapons/weapon_export.h"
+#include "support/random_records.h"
+#include "support/torpedo_example.h"
+#include "support/ui_helpers.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace keelwright {
+namespace {
+
+using testing::child;
+using testing::messageBox;
+
+class ShellOpenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        shell.start();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(editor()));
+        testing::RecordGenerator generate(42);
+        galleon = generate.shipClass();
+        for (const ExportSection& section : classExportSections()) {
+            if (!section.includeFlag.empty()) // every field in the file
+                galleon.setFlag(section.includeFlag, true);
+        }
+        galleon.setFlag("Check6", false); // "Visible" is in no file
+        classFile = save("galleon.txt", exportClass(galleon));
+        weaponFile = save("torpedo", testing::kTorpedoLaserText);
+    }
+    void TearDown() override { testing::closeStrayWindows(); }
+
+    QString save(const char* name, const std::string& text) {
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        testing::writeFile(path, QByteArray::fromStdString(text));
+        return path;
+    }
+    ClassEditorWindow* editor() const { return shell.classEditor(); }
+    QLineEdit* field(QWidget* window, const char* name) const {
+        return child<QLineEdit>(window, name);
+    }
+    void openThroughDialog(QWidget* window, const QString& path) {
+        field(window, "Text1")->setFocus();
+        QTest::keyClick(field(window, "Text1"), Qt::Key_O, Qt::ControlModifier);
+        QFileDialog* dialog = testing::openDialog();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->isModal());
+        EXPECT_EQ(dialog->nameFilters(), QStringList({"Text Files (*.txt)", "All Files (*)"}));
+        EXPECT_EQ(dialog->selectedNameFilter(), "Text Files (*.txt)");
+        testing::answerFileDialog(dialog, path);
+        QApplication::processEvents();
+    }
+    // Drops files onto a control of `window` as a file manager would.
+    void drop(QWidget* target, const QStringList& paths) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropped);
+        QApplication::processEvents();
+    }
+
+    QTemporaryDir folder;
+    Shell shell;
+    ShipClassRecord galleon;
+    QString classFile, weaponFile;
+};
+
+TEST_F(ShellOpenTest, OpenFromTheClassEditorGivesTheSavedClassBack) {
+    openThroughDialog(editor(), classFile);
+    EXPECT_EQ(editor()->record(), galleon);
+    EXPECT_EQ(testing::topLevel<QMessageBox>("OpenWarning", 0), nullptr);
+    EXPECT_EQ(shell.classOutput(), nullptr) << "opening leaves the output windows alone";
+    shell.exportClass();
+    EXPECT_EQ(shell.classOutput()->text(), QString::fromStdString(exportClass(galleon)));
+}
+
+TEST_F(ShellOpenTest, AWeaponFileOpenedFromTheClassEditorGoesToTheWeaponEditor) {
+    const ShipClassRecord before = editor()->record();
+    openThroughDialog(editor(), weaponFile);
+    ASSERT_NE(shell.weaponEditor(), nullptr);
+    EXPECT_TRUE(shell.weaponEditor()->isVisible());
+    EXPECT_EQ(exportWeapon(shell.weaponEditor()->record()), testing::kTorpedoLaserText);
+    EXPECT_EQ(editor()->record(), before);
+    EXPECT_EQ(shell.weaponOutput(), nullptr);
+}
+
+TEST_F(ShellOpenTest, AClassFileOpenedFromTheWeaponEditorGoesToTheClassEditor) {
+    shell.openWeaponEditor();
+    openThroughDialog(shell.weaponEditor(), classFile);
+    EXPECT_EQ(editor()->record(), galleon);
+    EXPECT_EQ(shell.weaponEditor()->record(), WeaponRecord{});
+}
+
+TEST_F(ShellOpenTest, EditsAreReplacedOnlyWhenTheUserSaysYes) {
+    field(editor(), "Text2")->setText("My own class");
+    shell.openFiles({classFile});
+    QMessageBox* question = messageBox("ReplaceQuestion");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(question->text(), "Replace the ship class on the form with the one in galleon.txt?");
+    EXPECT_EQ(static_cast<QAbstractButton*>(question->defaultButton()),
+              question->button(QMessageBox::No));
+    question->button(QMessageBox::No)->click();
+    QApplication::processEvents();
+    EXPECT_EQ(field(editor(), "Text2")->text(), "My own class");
+
+    shell.openFiles({classFile});
+    messageBox("ReplaceQuestion")->button(QMessageBox::Yes)->click();
+    QApplication::processEvents();
+    EXPECT_EQ(editor()->record(), galleon);
+
+    // What was just opened, or exported, is no edit to ask about.
+    shell.openFiles({classFile});
+    EXPECT_EQ(testing::topLevel<QMessageBox>("ReplaceQuestion", 0), nullptr);
+}
+
+TEST_F(ShellOpenTest, TheWeaponEditorAsksTooAndNamesTheWeapon) {
+    shell.openWeaponEditor();
+    field(shell.weaponEditor(), "Text9")->setText("Lance");
+    shell.openFiles({weaponFile});
+    QMessageBox* question = messageBox("ReplaceQuestion");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(question->text(), "Replace the weapon on the form with the one in torpedo?");
+    question->button(QMessageBox::Yes)->click();
+    QApplication::processEvents();
+    EXPECT_EQ(field(shell.weaponEditor(), "Text9")->text(), "Torpedo");
+}
+
+TEST_F(ShellOpenTest, FindingsAreListedTwentyAtATime) {
+    std::string text = exportClass(galleon);
+    for (int i = 0; i < 25; ++i)
+        text += "@space/setclass 12/unknown" + std::to_string(i) + "=1\r\n";
+    shell.openFiles({save("noisy.txt", text)});
+    QMessageBox* warning = messageBox("OpenWarning");
+    ASSERT_NE(warning, nullptr);
+    EXPECT_EQ(warning->windowTitle(), "Open");
+    EXPECT_TRUE(warning->text().startsWith("noisy.txt was opened as a ship class"));
+    EXPECT_EQ(warning->text().count("is no ship class command"), 20);
+    EXPECT_TRUE(warning->text().endsWith("and 5 more"));
+}
+
+TEST_F(ShellOpenTest, RefusedFilesChangeNothingAndSayWhy) {
+    const ShipClassRecord before = editor()->record();
+    const QString binary = folder.filePath("ship.bin");
+    testing::writeFile(binary, QByteArray("@space/setclass 1/name=A\0\x01", 27));
+    shell.openFiles({binary, folder.filePath("missing.txt"), folder.path()});
+    QMessageBox* warning = messageBox("OpenWarning");
+    ASSERT_NE(warning, nullptr);
+    EXPECT_TRUE(
+        warning->text().contains("ship.bin could not be opened.\nThis is not a text file."));
+    EXPECT_TRUE(warning->text().contains("missing.txt could not be opened."));
+    EXPECT_EQ(warning->text().count("could not be opened"), 3);
+    EXPECT_EQ(editor()->record(), before);
+    EXPECT_EQ(shell.weaponEditor(), nullptr);
+}
+
+TEST_F(ShellOpenTest, OfTwoFilesOfOneKindTheLastCountsAndTheWarningSaysSo) {
+    ShipClassRecord other;
+    other.setText("Text2", "Second");
+    const QString second = save("second.txt", exportClass(other));
+    shell.openFiles({classFile, weaponFile, second}, false);
+    EXPECT_EQ(field(editor(), "Text2")->text(), "Second");
+    ASSERT_NE(shell.weaponEditor(), nullptr);
+    QMessageBox* warning = messageBox("OpenWarning");
+    ASSERT_NE(warning, nullptr);
+    EXPECT_TRUE(warning->text().contains("galleon.txt was not opened: second.txt"));
+}
+
+TEST_F(ShellOpenTest, AFileDroppedOnAFieldOpensInsteadOfBecomingItsText) {
+    QLineEdit* name = field(editor(), "Text2");
+    drop(name, {classFile});
+    EXPECT_EQ(editor()->record(), galleon);
+    shell.openWeaponEditor();
+    drop(field(shell.weaponEditor(), "Text3"), {weaponFile});
+    EXPECT_EQ(exportWeapon(shell.weaponEditor()->record()), testing::kTorpedoLaserText);
+}
+
+} // namespace
+} // namespace keelwright
