@@ -1,9 +1,12 @@
 // What runs often or on a user's command: the exports and one power-budget refresh.
 #include "core/classes/power_budget.h"
 #include "core/export/class_export.h"
+#include "core/shell/command_file_reading.h"
 #include "core/weapons/weapon_export.h"
 
 #include <benchmark/benchmark.h>
+
+#include <random>
 
 namespace {
 
@@ -48,5 +51,24 @@ void budgetRefresh(benchmark::State& state) {
         benchmark::DoNotOptimize(computeBudget(texts));
 }
 BENCHMARK(budgetRefresh);
+
+// Opening a saved class with every section: 106 lines.
+void readFullClassFile(benchmark::State& state) {
+    const std::string text = exportClass(everySectionIncluded());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readCommandFile(text, {}));
+}
+BENCHMARK(readFullClassFile);
+
+// The worst a user can hand it: a file at the size limit, random bytes or one long line.
+void readMegabyte(benchmark::State& state) {
+    std::mt19937 random(1);
+    std::string bytes(kMaxCommandFileBytes, '\0');
+    for (char& c : bytes)
+        c = state.range(0) == 0 ? char(1 + random() % 255) : "=int"[random() % 4];
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readCommandFile(bytes, {}));
+}
+BENCHMARK(readMegabyte)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -5,34 +5,7 @@ set -euo pipefail
 program=${1:?usage: start_and_quit.sh path/to/keelwright VERSION}
 version=${2:?usage: start_and_quit.sh path/to/keelwright VERSION}
 
-workdir=$(mktemp -d)
-exec 3>"$workdir/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$workdir/xvfb.log" 2>&1 &
-xvfb=$!
-app=
-cleanup() {
-    [[ -n "$app" ]] && kill "$app" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-    rm -rf "$workdir"
-}
-trap cleanup EXIT
-
-for _ in $(seq 100); do [[ -s "$workdir/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$workdir/display")"
-export QT_QPA_PLATFORM=xcb
-
-wait_for_window() { # title, seconds; prints the window id
-    local deadline=$((SECONDS + $2))
-    while ((SECONDS < deadline)); do
-        if id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) && [[ -n "$id" ]]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.2
-    done
-    echo "no window titled '$1' within $2 s" >&2
-    return 1
-}
+source "$(dirname "$0")/x_session.sh"
 
 "$program" >"$workdir/app.log" 2>&1 &
 app=$!

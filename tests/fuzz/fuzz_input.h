@@ -1,9 +1,13 @@
 #pragma once
-// Cuts a fuzzer's bytes into texts at each 0x1F (unit separator) byte.
+// A fuzzer's bytes as the core takes them: texts cut at each 0x1F (unit separator) byte, or the
+// lines of a command file.
+
+#include "core/export/command_file.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace keelwright::fuzz {
@@ -17,6 +21,13 @@ inline std::vector<std::string_view> texts(const std::uint8_t* data, std::size_t
         out.push_back(all.substr(start, end - start));
     out.push_back(all.substr(start));
     return out;
+}
+
+// The lines of the bytes as a command file, or nothing where the file is refused.
+inline const std::vector<FileLine>* fileLines(const std::uint8_t* data, std::size_t size,
+                                              std::variant<std::vector<FileLine>, Refusal>& keep) {
+    keep = decodeCommandFile({reinterpret_cast<const char*>(data), size});
+    return std::get_if<std::vector<FileLine>>(&keep);
 }
 
 } // namespace keelwright::fuzz

@@ -3,6 +3,7 @@
 #include "core/export/class_export.h"
 #include "core/export/command_reader.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -11,24 +12,37 @@ namespace {
 
 constexpr std::string_view kClassNumber = "Text1";
 
-// The export's lines, flattened in writing order, beside the commands the reader looks for.
+// The export's lines, flattened in writing order, beside the commands the reader looks for;
+// field names resolved to positions once.
 struct ClassKeys {
     std::vector<CommandKey> commands;
-    std::vector<std::size_t> section; // per command: its index in classExportSections()
+    std::vector<std::size_t> sectionBegin; // a section's commands run to the next one's begin
     std::vector<const ExportLine*> lines;
+    std::vector<const Field*> fields; // per command: the field it writes; none for a declaration
+    std::vector<std::size_t> includeFlags; // per section: its flag's position, or none
+    std::unique_ptr<CommandIndex> index;
 };
+
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
 const ClassKeys& classKeys() {
     static const ClassKeys keys = [] {
         ClassKeys out;
         const auto sections = classExportSections();
         for (std::size_t s = 0; s < sections.size(); ++s) {
+            out.sectionBegin.push_back(out.commands.size());
+            const std::string_view flag = sections[s].includeFlag;
+            out.includeFlags.push_back(flag.empty() ? kNone : fieldIndex(flag).value());
             for (const ExportLine& line : sections[s].lines) {
                 out.commands.push_back({line.command, line.key, line.source.empty()});
-                out.section.push_back(s);
                 out.lines.push_back(&line);
+                out.fields.push_back(line.source.empty()
+                                         ? nullptr
+                                         : &classFields()[fieldIndex(line.source).value()]);
             }
         }
+        out.sectionBegin.push_back(out.commands.size());
+        out.index = std::make_unique<CommandIndex>(out.commands);
         return out;
     }();
     return keys;
@@ -55,14 +69,14 @@ std::string fieldLabel(const Field& field) {
 
 // What the field can hold of a line's value; a value it cannot hold leaves the reset value and a
 // finding.
-std::string acceptValue(const Field& field, const std::string& value, std::size_t line,
+std::string acceptValue(const Field& field, std::string value, std::size_t line,
                         std::vector<Finding>& findings) {
-    const std::string label = fieldLabel(field);
+    const auto label = [&] { return fieldLabel(field); };
     switch (field.kind) {
     case FieldKind::Flag:
         if (value == "0" || value == "1")
             return value;
-        findings.push_back({line, label + " \"" + quoteLine(value) + "\"",
+        findings.push_back({line, label() + " \"" + quoteLine(value) + "\"",
                             "is no flag (0 or 1); it is left unticked"});
         return resetValue(field);
     case FieldKind::Choice:
@@ -72,13 +86,13 @@ std::string acceptValue(const Field& field, const std::string& value, std::size_
             if (value == item.substr(0, 1))
                 return std::string(item);
         }
-        findings.push_back({line, label + " \"" + quoteLine(value) + "\"",
+        findings.push_back({line, label() + " \"" + quoteLine(value) + "\"",
                             "is no shield type (0 or 1); none is chosen"});
         return {};
     case FieldKind::Power:
         if (fitsPowerField(value))
             return value;
-        findings.push_back({line, label + " \"" + quoteLine(value) + "\"",
+        findings.push_back({line, label() + " \"" + quoteLine(value) + "\"",
                             "does not fit a power field (one to three of the characters 0-9 + - "
                             ". and blank); it keeps \"0\""});
         return resetValue(field);
@@ -93,7 +107,7 @@ std::string acceptValue(const Field& field, const std::string& value, std::size_
 
 ClassReading readClass(std::span<const FileLine> lines, const ShipClassRecord& current) {
     const ClassKeys& keys = classKeys();
-    CommandMatch match = matchCommands(lines, keys.commands, "ship class", "class");
+    CommandMatch match = matchCommands(lines, *keys.index, "ship class", "class");
     ClassReading reading{match.lines.size(), current, std::move(match.findings)};
     if (match.lines.empty())
         return reading;
@@ -120,30 +134,26 @@ ClassReading readClass(std::span<const FileLine> lines, const ShipClassRecord& c
     record.setValue(fieldIndex(kClassNumber).value(), match.object);
     const auto sections = classExportSections();
     for (std::size_t s = 0; s < sections.size(); ++s) {
+        const std::size_t begin = keys.sectionBegin[s], end = keys.sectionBegin[s + 1];
         bool any = false;
         std::size_t firstLine = 0;
-        for (std::size_t k = 0; k < keys.commands.size(); ++k) {
-            if (keys.section[k] == s && values[k]) {
+        for (std::size_t k = begin; k < end; ++k) {
+            if (values[k]) {
                 any = true;
                 firstLine = firstLine ? std::min(firstLine, lineOf[k]) : lineOf[k];
             }
         }
-        if (!sections[s].includeFlag.empty())
-            record.setFlag(sections[s].includeFlag, any);
+        if (keys.includeFlags[s] != kNone)
+            record.setValue(keys.includeFlags[s], any ? "1" : "0");
         std::string missingKeys, resetFields;
-        std::size_t lineCount = 0, missingCount = 0;
-        for (std::size_t k = 0; k < keys.commands.size(); ++k) {
-            if (keys.section[k] != s)
-                continue;
-            ++lineCount;
-            // A declaration ("=reactor") names no field.
-            const std::string_view source = keys.lines[k]->source;
-            const Field* field = source.empty() ? nullptr : &fields[fieldIndex(source).value()];
+        std::size_t missingCount = 0;
+        for (std::size_t k = begin; k < end; ++k) {
+            const Field* field = keys.fields[k]; // none for a declaration ("=reactor")
             const std::size_t f = field ? std::size_t(field - fields.data()) : 0;
             if (values[k]) {
                 if (field)
-                    record.setValue(f,
-                                    acceptValue(*field, *values[k], lineOf[k], reading.findings));
+                    record.setValue(
+                        f, acceptValue(*field, std::move(*values[k]), lineOf[k], reading.findings));
                 continue;
             }
             if (field)
@@ -160,8 +170,8 @@ ClassReading readClass(std::span<const FileLine> lines, const ShipClassRecord& c
         if (missingCount > 0)
             reading.findings.push_back(
                 {firstLine, section,
-                 "lacks " + std::to_string(missingCount) + " of its " + std::to_string(lineCount) +
-                     " lines: " + missingKeys +
+                 "lacks " + std::to_string(missingCount) + " of its " +
+                     std::to_string(end - begin) + " lines: " + missingKeys +
                      (resetFields.empty()
                           ? std::string()
                           : "; these fields took the values Reset writes: " + resetFields)});

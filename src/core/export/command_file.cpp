@@ -31,7 +31,13 @@ void appendUtf8(std::string& out, char32_t c) {
 }
 
 bool isBlank(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
+    return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+std::size_t lineEnd(std::string_view bytes, std::size_t from) {
+    const auto end = std::find_if(bytes.begin() + std::ptrdiff_t(from), bytes.end(),
+                                  [](char c) { return c == '\r' || c == '\n'; });
+    return std::size_t(end - bytes.begin());
 }
 
 } // namespace
@@ -40,11 +46,13 @@ bool isValidUtf8(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<std::uint8_t>(bytes[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
         std::size_t length = 0;
         std::uint8_t low = 0x80, high = 0xBF; // the allowed range of the second byte
-        if (lead < 0x80)
-            length = 1;
-        else if (lead >= 0xC2 && lead <= 0xDF)
+        if (lead >= 0xC2 && lead <= 0xDF)
             length = 2;
         else if (lead >= 0xE0 && lead <= 0xEF) {
             length = 3;
@@ -96,9 +104,7 @@ std::variant<std::vector<FileLine>, Refusal> decodeCommandFile(std::string_view 
     std::size_t number = 1;
     std::size_t start = 0;
     while (start <= bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos)
-            end = bytes.size();
+        const std::size_t end = lineEnd(bytes, start);
         const std::string_view line = bytes.substr(start, end - start);
         if (!isBlank(line))
             lines.push_back({number, std::string(line)});

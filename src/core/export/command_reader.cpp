@@ -5,28 +5,15 @@
 #include <cstdint>
 #include <map>
 #include <optional>
-#include <unordered_map>
 
 namespace keelwright {
 namespace {
 
-// A number holding more key-like pieces than this is not looked for: it keeps the reading
-// linear in the file's size whatever the file holds.
-constexpr std::size_t kMaxReadingsPerLine = 16;
+// The object number is looked for among the first readings of the first command line: a number
+// holding more key-like pieces than this is not found. It keeps reading linear in the file's
+// size whatever the file holds.
+constexpr std::size_t kMaxReadings = 64;
 constexpr std::size_t kBucketPrefix = 3; // every key is at least this long
-
-// Where a key could begin after the command word: the object number is what stands before it.
-struct Reading {
-    std::size_t split;
-    std::size_t key;
-};
-
-struct ParsedLine {
-    const FileLine* line;
-    std::optional<std::size_t> command; // index into the distinct command words
-    std::string_view rest;              // what follows the command word
-    std::vector<Reading> readings;      // by position, the first few only
-};
 
 std::uint32_t prefixOf(std::string_view text) {
     std::uint32_t code = 0;
@@ -35,109 +22,59 @@ std::uint32_t prefixOf(std::string_view text) {
     return code;
 }
 
-// The keys grouped by command word and by their first bytes, for a quick look at every position.
-class KeyIndex {
-public:
-    explicit KeyIndex(std::span<const CommandKey> keys) : keys_(keys) {
-        for (std::size_t k = 0; k < keys.size(); ++k) {
-            const auto found = std::find(commands_.begin(), commands_.end(), keys[k].command);
-            const std::size_t c = std::size_t(found - commands_.begin());
-            if (found == commands_.end()) {
-                commands_.push_back(keys[k].command);
-                buckets_.emplace_back();
-            }
-            buckets_[c][prefixOf(keys[k].key)].push_back(k);
-            starts_[static_cast<std::uint8_t>(keys[k].key.front())] = true;
-        }
-    }
-
-    ParsedLine parse(const FileLine& line) const {
-        ParsedLine parsed{&line, std::nullopt, {}, {}};
-        const std::string_view text = line.text;
-        for (std::size_t c = 0; c < commands_.size(); ++c) {
-            if (text.starts_with(commands_[c])) {
-                parsed.command = c;
-                parsed.rest = text.substr(commands_[c].size());
-                collectReadings(parsed);
-                break;
-            }
-        }
-        return parsed;
-    }
-
-private:
-    void collectReadings(ParsedLine& parsed) const {
-        const std::string_view rest = parsed.rest;
-        const auto& buckets = buckets_[*parsed.command];
-        for (std::size_t p = 0; p + kBucketPrefix <= rest.size(); ++p) {
-            if (!starts_[static_cast<std::uint8_t>(rest[p])])
-                continue;
-            const auto bucket = buckets.find(prefixOf(rest.substr(p)));
-            if (bucket == buckets.end())
-                continue;
-            for (const std::size_t k : bucket->second) {
-                const CommandKey& key = keys_[k];
-                const std::string_view tail = rest.substr(p);
-                if (tail.starts_with(key.key) && (!key.valueless || tail.size() == key.key.size()))
-                    parsed.readings.push_back({p, k});
-            }
-            if (parsed.readings.size() >= kMaxReadingsPerLine)
-                return;
-        }
-    }
-
-    std::span<const CommandKey> keys_;
-    std::vector<std::string_view> commands_;
-    std::vector<std::unordered_map<std::uint32_t, std::vector<std::size_t>>> buckets_;
-    std::array<bool, 256> starts_ = {};
-};
-
-// How well one object number explains the file: how many different keys and lines it reads.
+// How well one reading of the first line's number explains the file: how many different keys
+// and how many lines it reads.
 struct Support {
-    std::vector<bool> keys;
     std::size_t distinctKeys = 0;
     std::size_t lines = 0;
-    const FileLine* lastLine = nullptr;
 };
 
-std::string_view chooseObject(const std::vector<ParsedLine>& parsed, std::size_t keyCount) {
-    const auto first = std::find_if(parsed.begin(), parsed.end(),
-                                    [](const ParsedLine& p) { return !p.readings.empty(); });
-    if (first == parsed.end())
-        return {};
-    std::unordered_map<std::string_view, Support> support;
-    for (const Reading& reading : first->readings)
-        support[first->rest.substr(0, reading.split)].keys.resize(keyCount);
+Support supportOf(std::string_view object, const std::vector<ParsedLine>& parsed,
+                  const CommandIndex& index, std::size_t keyCount) {
+    Support support;
+    std::vector<bool> seen(keyCount);
+    std::vector<std::size_t> found;
     for (const ParsedLine& line : parsed) {
-        for (const Reading& reading : line.readings) {
-            const auto found = support.find(line.rest.substr(0, reading.split));
-            if (found == support.end())
+        if (!line.rest.starts_with(object))
+            continue;
+        found.clear();
+        index.keysAt(line, object.size(), found);
+        for (const std::size_t k : found) {
+            if (!seen[k]) {
+                seen[k] = true;
+                ++support.distinctKeys;
+            }
+        }
+        support.lines += !found.empty();
+    }
+    return support;
+}
+
+std::string_view chooseObject(const std::vector<ParsedLine>& parsed, const CommandIndex& index,
+                              std::size_t keyCount) {
+    for (const ParsedLine& first : parsed) {
+        std::vector<Reading> readings = index.readings(first, kMaxReadings);
+        if (readings.empty())
+            continue;
+        std::string_view best;
+        Support bestSupport{0, 0};
+        std::size_t lastSplit = std::string_view::npos;
+        for (const Reading& reading : readings) {
+            if (reading.split == lastSplit)
                 continue;
-            Support& s = found->second;
-            if (!s.keys[reading.key]) {
-                s.keys[reading.key] = true;
-                ++s.distinctKeys;
-            }
-            if (s.lastLine != line.line) {
-                s.lastLine = line.line;
-                ++s.lines;
+            lastSplit = reading.split;
+            const std::string_view object = first.rest.substr(0, reading.split);
+            const Support s = supportOf(object, parsed, index, keyCount);
+            // Readings come shortest first, so a tie keeps the shorter number.
+            if (s.distinctKeys > bestSupport.distinctKeys ||
+                (s.distinctKeys == bestSupport.distinctKeys && s.lines > bestSupport.lines)) {
+                best = object;
+                bestSupport = s;
             }
         }
+        return best;
     }
-    std::string_view best;
-    const Support* bestSupport = nullptr;
-    for (const Reading& reading : first->readings) {
-        const std::string_view object = first->rest.substr(0, reading.split);
-        const Support& s = support[object];
-        const bool better =
-            !bestSupport || s.distinctKeys > bestSupport->distinctKeys ||
-            (s.distinctKeys == bestSupport->distinctKeys && s.lines > bestSupport->lines);
-        if (better) { // readings come shortest first, so a tie keeps the shorter number
-            best = object;
-            bestSupport = &s;
-        }
-    }
-    return best;
+    return {};
 }
 
 // The other objects in a file, each once, with the line it first appears on.
@@ -148,36 +85,91 @@ struct OtherObject {
 
 } // namespace
 
-CommandMatch matchCommands(std::span<const FileLine> lines, std::span<const CommandKey> keys,
+CommandIndex::CommandIndex(std::span<const CommandKey> keys) : keys_(keys) {
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        const auto found = std::find(commands_.begin(), commands_.end(), keys[k].command);
+        const std::size_t c = std::size_t(found - commands_.begin());
+        if (found == commands_.end()) {
+            commands_.push_back(keys[k].command);
+            buckets_.emplace_back();
+        }
+        buckets_[c][prefixOf(keys[k].key)].push_back(k);
+        starts_[static_cast<std::uint8_t>(keys[k].key.front())] = true;
+    }
+}
+
+ParsedLine CommandIndex::parse(const FileLine& line) const {
+    const std::string_view text = line.text;
+    for (std::size_t c = 0; c < commands_.size(); ++c) {
+        if (text.starts_with(commands_[c]))
+            return {&line, c, text.substr(commands_[c].size())};
+    }
+    return {&line, std::nullopt, {}};
+}
+
+void CommandIndex::keysAt(const ParsedLine& line, std::size_t split,
+                          std::vector<std::size_t>& out) const {
+    if (!line.command || split + kBucketPrefix > line.rest.size() ||
+        !starts_[static_cast<std::uint8_t>(line.rest[split])])
+        return;
+    const std::string_view tail = line.rest.substr(split);
+    const auto& buckets = buckets_[*line.command];
+    const auto bucket = buckets.find(prefixOf(tail));
+    if (bucket == buckets.end())
+        return;
+    for (const std::size_t k : bucket->second) {
+        const CommandKey& key = keys_[k];
+        if (tail.starts_with(key.key) && (!key.valueless || tail.size() == key.key.size()))
+            out.push_back(k);
+    }
+}
+
+std::vector<Reading> CommandIndex::readings(const ParsedLine& line, std::size_t limit) const {
+    std::vector<Reading> out;
+    std::vector<std::size_t> found;
+    for (std::size_t p = 0; p < line.rest.size() && out.size() < limit; ++p) {
+        found.clear();
+        keysAt(line, p, found);
+        for (const std::size_t k : found)
+            out.push_back({p, k});
+    }
+    return out;
+}
+
+CommandMatch matchCommands(std::span<const FileLine> lines, const CommandIndex& index,
                            std::string_view kind, std::string_view object) {
-    const KeyIndex index(keys);
+    const auto keys = index.keys();
     std::vector<ParsedLine> parsed;
     parsed.reserve(lines.size());
     for (const FileLine& line : lines)
         parsed.push_back(index.parse(line));
 
     CommandMatch match;
-    match.object = std::string(chooseObject(parsed, keys.size()));
+    match.object = std::string(chooseObject(parsed, index, keys.size()));
     std::map<std::string, OtherObject> others;
     std::vector<std::string> otherOrder;
+    std::vector<std::size_t> found;
     for (const ParsedLine& p : parsed) {
-        const auto ours = std::find_if(p.readings.begin(), p.readings.end(), [&](const Reading& r) {
-            return r.split == match.object.size() && p.rest.starts_with(match.object);
-        });
-        if (ours != p.readings.end()) {
-            const std::size_t valueStart = ours->split + keys[ours->key].key.size();
-            match.lines.push_back(
-                {p.line->number, ours->key, std::string(p.rest.substr(valueStart))});
-        } else if (!p.readings.empty()) {
-            const std::string number(p.rest.substr(0, p.readings.front().split));
-            auto [entry, added] = others.try_emplace(number, OtherObject{p.line->number});
-            ++entry->second.lines;
-            if (added)
-                otherOrder.push_back(number);
-        } else {
+        found.clear();
+        if (p.rest.starts_with(match.object))
+            index.keysAt(p, match.object.size(), found);
+        if (!found.empty()) {
+            const std::size_t key = found.front();
+            const std::size_t valueStart = match.object.size() + keys[key].key.size();
+            match.lines.push_back({p.line->number, key, std::string(p.rest.substr(valueStart))});
+            continue;
+        }
+        const std::vector<Reading> first = index.readings(p, 1);
+        if (first.empty()) {
             match.findings.push_back({p.line->number, quoteLine(p.line->text),
                                       "is no " + std::string(kind) + " command"});
+            continue;
         }
+        const std::string number(p.rest.substr(0, first.front().split));
+        auto [entry, added] = others.try_emplace(number, OtherObject{p.line->number});
+        ++entry->second.lines;
+        if (added)
+            otherOrder.push_back(number);
     }
     for (const std::string& number : otherOrder) {
         const OtherObject& other = others[number];

@@ -5,6 +5,7 @@
 #include "core/weapons/weapon_export.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,7 @@ namespace {
 struct WeaponKeys {
     std::vector<CommandKey> commands;
     std::vector<const WeaponLine*> lines;
+    std::unique_ptr<CommandIndex> index;
 };
 
 const WeaponKeys& weaponKeys() {
@@ -31,6 +33,7 @@ const WeaponKeys& weaponKeys() {
                 }
             }
         }
+        out.index = std::make_unique<CommandIndex>(out.commands);
         return out;
     }();
     return keys;
@@ -40,7 +43,7 @@ const WeaponKeys& weaponKeys() {
 
 WeaponReading readWeapon(std::span<const FileLine> lines) {
     const WeaponKeys& keys = weaponKeys();
-    CommandMatch match = matchCommands(lines, keys.commands, "weapon", "weapon");
+    CommandMatch match = matchCommands(lines, *keys.index, "weapon", "weapon");
     WeaponReading reading{match.lines.size(), {}, std::move(match.findings)};
     if (match.lines.empty())
         return reading;

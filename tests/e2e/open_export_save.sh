@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# End to end on a real X server: start Keelwright with a saved command file, export it from the
+# editor it opens in, save the output window's text through the Save As dialog by keyboard, and
+# expect the very bytes that were opened. Once with a ship class, once with a weapon.
+set -euo pipefail
+program=${1:?usage: open_export_save.sh path/to/keelwright VERSION}
+version=${2:?usage: open_export_save.sh path/to/keelwright VERSION}
+data=$(cd "$(dirname "$0")/data" && pwd)
+
+source "$(dirname "$0")/x_session.sh"
+
+# Opens FILE at start, runs the export keys in the window titled EDITOR, saves to SAVED.
+round_trip() { # file, editor title, export keys...
+    local file=$1 title=$2 editor output dialog saved
+    shift 2
+    saved="$HOME/saved-$(basename "$file")"
+    "$program" "$file" >"$workdir/app.log" 2>&1 &
+    app=$!
+    editor=$(wait_for_window "$title" 30)
+    xdotool windowfocus --sync "$editor"
+    sleep 0.5 # the first keys after the window maps may be lost otherwise
+    xdotool key --clearmodifiers "$@"
+    output=$(wait_for_window "Copy and Paste this to MUSH" 15)
+    xdotool windowfocus --sync "$output"
+    xdotool key --clearmodifiers ctrl+s
+    dialog=$(wait_for_window "Save As" 15)
+    xdotool windowfocus --sync "$dialog"
+    sleep 0.3
+    xdotool type --delay 20 "$saved"
+    xdotool key Return
+    wait_for_file "$saved" 15
+    if ! cmp "$file" "$saved"; then
+        echo "the saved text differs from $(basename "$file"):" >&2
+        diff <(od -c "$file") <(od -c "$saved") | head -20 >&2
+        exit 1
+    fi
+    echo "$(basename "$file"): opened, exported and saved byte for byte"
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+    app=
+}
+
+round_trip "$data/galleon.txt" "Keelwright $version" ctrl+e
+# The weapon editor's Export to screen has no shortcut: its menu by access keys.
+round_trip "$data/lance.txt" "Vantor Weapon Creator" alt+f e
+expect_nothing_stored

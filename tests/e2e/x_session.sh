@@ -1,0 +1,54 @@
+# Sourced by the end-to-end tests: an X server of their own under Xvfb, a scratch home and
+# configuration folder, and a way to wait for a window by its title.
+workdir=$(mktemp -d)
+exec 3>"$workdir/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$workdir/xvfb.log" 2>&1 &
+xvfb=$!
+app=
+cleanup() {
+    [[ -n "$app" ]] && kill "$app" 2>/dev/null || true
+    kill "$xvfb" 2>/dev/null || true
+    rm -rf "$workdir"
+}
+trap cleanup EXIT
+
+for _ in $(seq 100); do [[ -s "$workdir/display" ]] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$workdir/display")"
+export QT_QPA_PLATFORM=xcb
+# Whatever the program might store would land here, where the tests can look for it.
+export HOME="$workdir/home" XDG_CONFIG_HOME="$workdir/home/.config"
+mkdir -p "$XDG_CONFIG_HOME"
+
+wait_for_window() { # title, seconds; prints the window id
+    local deadline=$((SECONDS + $2))
+    while ((SECONDS < deadline)); do
+        if id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) && [[ -n "$id" ]]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.2
+    done
+    echo "no window titled '$1' within $2 s" >&2
+    return 1
+}
+
+wait_for_file() { # path, seconds
+    local deadline=$((SECONDS + $2))
+    while ((SECONDS < deadline)); do
+        [[ -s "$1" ]] && return 0
+        sleep 0.2
+    done
+    echo "no file $1 within $2 s" >&2
+    return 1
+}
+
+# Nothing may be stored between runs: the home folder holds what the tests put there, no more.
+expect_nothing_stored() {
+    local stored
+    stored=$(find "$HOME" -mindepth 1 ! -path "$XDG_CONFIG_HOME" ! -path "$HOME/saved*" -print)
+    if [[ -n "$stored" ]]; then
+        echo "stored in the home folder:" >&2
+        echo "$stored" >&2
+        return 1
+    fi
+}
