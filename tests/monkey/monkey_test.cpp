@@ -22,6 +22,7 @@
 
 #include <functional>
 #include <iostream>
+#include <map>
 #include <random>
 
 namespace keelwright {
@@ -49,7 +50,7 @@ public:
             {6, [this] { exportClass(); }},         {2, [this] { pressOnFocusedField(Qt::Key_R); }},
             {1, [this] { aboutAndClose(); }},       {1, [this] { quitAnsweredNo(); }},
             {3, [this] { openWeaponEditor(); }},    {10, [this] { weaponEditorAction(); }},
-            {6, [this] { outputWindowAction(); }},
+            {6, [this] { outputWindowAction(); }},  {3, [this] { openFile(); }},
         };
         std::vector<int> weights;
         for (const auto& action : actions)
@@ -65,7 +66,10 @@ public:
         std::cout << "actions taken:";
         for (const int count : taken)
             std::cout << ' ' << count;
-        std::cout << '\n';
+        std::cout << "\nsaved exports opened and exported again: " << roundTrips_ << '\n';
+        if (steps >= 5000) { // long enough that an export is saved and opened again
+            EXPECT_GT(roundTrips_, 0) << "the run never opened a saved export";
+        }
     }
 
 private:
@@ -256,6 +260,7 @@ private:
             output->save();
             testing::answerSaveDialog(path);
             EXPECT_EQ(testing::readFile(path), output->text().toUtf8()) << "step " << step_;
+            rememberSaved(path, output);
             break;
         }
         case 3: {
@@ -276,6 +281,61 @@ private:
         default:
             present(output);
         }
+    }
+
+    // A saved file is an untouched export when the window holds exactly what the export wrote.
+    void rememberSaved(const QString& path, const OutputWindow* output) {
+        saved_.push_back(path);
+        std::string exported;
+        if (output == shell_.classOutput())
+            exported = keelwright::exportClass(editor()->record());
+        else if (shell_.weaponEditor())
+            exported = exportWeapon(shell_.weaponEditor()->record());
+        if (output->text() == QString::fromStdString(exported))
+            untouched_[path] = output == shell_.classOutput();
+    }
+
+    // Opens a saved file or random bytes, through a menu or as a dropped or named file, answers
+    // the question and the warning at random, and checks that an untouched export comes back
+    // byte for byte.
+    void openFile() {
+        QString path;
+        if (saved_.empty() || chance(15)) {
+            path = folder_.filePath(QStringLiteral("random %1").arg(step_));
+            QByteArray bytes;
+            for (int i = below(3000); i > 0; --i)
+                bytes += char(below(256));
+            testing::writeFile(path, bytes);
+        } else {
+            path = saved_[std::size_t(below(int(saved_.size())))];
+        }
+        QWidget* from = shell_.weaponEditor() && chance(50)
+                            ? static_cast<QWidget*>(shell_.weaponEditor())
+                            : editor();
+        if (chance(50)) {
+            child<QAction>(from, "mnufileopen")->trigger();
+            testing::answerFileDialog(testing::openDialog(), path);
+        } else {
+            shell_.openFiles({path});
+        }
+        QApplication::processEvents();
+        bool replaced = true;
+        if (QMessageBox* question = testing::topLevel<QMessageBox>("ReplaceQuestion", 0)) {
+            replaced = chance(50);
+            question->button(replaced ? QMessageBox::Yes : QMessageBox::No)->click();
+            QApplication::processEvents();
+        }
+        if (QMessageBox* warning = testing::topLevel<QMessageBox>("OpenWarning", 0))
+            warning->button(QMessageBox::Ok)->click();
+        const auto untouched = untouched_.find(path);
+        if (!replaced || untouched == untouched_.end())
+            return;
+        const std::string reexported = untouched->second
+                                           ? keelwright::exportClass(editor()->record())
+                                           : exportWeapon(shell_.weaponEditor()->record());
+        EXPECT_EQ(QByteArray::fromStdString(reexported), testing::readFile(path))
+            << "step " << step_;
+        ++roundTrips_;
     }
 
     void checkInvariants() {
@@ -316,6 +376,9 @@ private:
     std::mt19937 random_;
     QTemporaryDir folder_;
     unsigned long step_ = 0;
+    std::vector<QString> saved_;
+    std::map<QString, bool> untouched_; // saved exports, true for a class
+    int roundTrips_ = 0;
 };
 
 TEST(Monkey, RandomUserActionsLeaveTheProgramWhole) {

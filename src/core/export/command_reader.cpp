@@ -56,6 +56,8 @@ std::string_view chooseObject(const std::vector<ParsedLine>& parsed, const Comma
         std::vector<Reading> readings = index.readings(first, kMaxReadings);
         if (readings.empty())
             continue;
+        if (readings.back().split == readings.front().split) // one reading: nothing to weigh
+            return first.rest.substr(0, readings.front().split);
         std::string_view best;
         Support bestSupport{0, 0};
         std::size_t lastSplit = std::string_view::npos;
