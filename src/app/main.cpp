@@ -1,5 +1,4 @@
 #include "core/version.h"
-#include "ui/shell/scratch_settings.h"
 #include "ui/shell/shell.h"
 #include "ui/widgets/qt_text.h"
 
@@ -54,7 +53,6 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/keelwright.png")));
     parser.process(app);
 
-    const ScratchSettings scratch;
     Shell shell;
     shell.start();
     shell.openFiles(parser.positionalArguments(), false);

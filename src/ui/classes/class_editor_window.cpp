@@ -160,10 +160,11 @@ QWidget* ClassEditorWindow::buildBudgetRow() {
                  {"Label69", "Label70", tr("Reactor Output:"), kReactorOutputWidth},
                  {"Label71", "Label72", tr("Free Reactor Power:"), kFreePowerWidth}};
     for (int i = 0; i < 3; ++i) {
-        QLabel* caption = budgetLabel(row, cells[i].caption, cells[i].title, 0);
+        QLabel* caption = budgetCaptions_[i] =
+            budgetLabel(row, cells[i].caption, cells[i].title, 0);
         budget_[i] = budgetLabel(row, cells[i].value, QString(), cells[i].width);
         budget_[i]->setTextFormat(Qt::PlainText);
-        budget_[i]->setAccessibleName(cells[i].title);
+        budget_[i]->setAccessibleName(cells[i].title); // the figure joins it once there is one
         budget_[i]->setAccessibleDescription(tr("The %1 of this class").arg(descriptions[i]));
         caption->setBuddy(budget_[i]);
         layout->addWidget(caption);
@@ -199,8 +200,11 @@ void ClassEditorWindow::refreshBudget() {
                                    &figures->freePower};
     for (int i = 0; i < 3; ++i) {
         const QString text = QString::fromStdString(*values[i]);
-        if (budget_[i]->text() != text)
-            budget_[i]->setText(text);
+        if (budget_[i]->text() == text)
+            continue;
+        budget_[i]->setText(text);
+        // Assistive tools read a label's name, not its text: the name carries the figure.
+        budget_[i]->setAccessibleName(budgetCaptions_[i]->text() + u' ' + text);
     }
 }
 

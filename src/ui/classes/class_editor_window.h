@@ -55,6 +55,7 @@ private:
     std::unique_ptr<ClassPages> pages_;
     TwoRowTabs* tabs_ = nullptr;
     QStackedWidget* stack_ = nullptr;
+    QLabel* budgetCaptions_[3] = {};
     QLabel* budget_[3] = {};
     std::array<QLineEdit*, kPowerFieldCount> powerFields_ = {};
     bool budgetStale_ = true; // the first tick fills the figures

@@ -2,6 +2,7 @@
 
 #include "ui/widgets/power_field.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/widgets/text_box.h"
 #include "ui/widgets/twips.h"
 
 #include <QCheckBox>
@@ -39,7 +40,7 @@ QWidget* makeControl(const Field& field, QWidget* page, FormBinder& binder) {
     case FieldKind::Number:
         break;
     }
-    return bound(new QLineEdit(qs(field.start), page), binder);
+    return bound(newTextBox(qs(field.start), page), binder);
 }
 
 // Text boxes have their caption on a label just above them; it is their buddy, so a screen

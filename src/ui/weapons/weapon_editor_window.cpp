@@ -3,6 +3,7 @@
 #include "ui/widgets/file_drop.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/shortcut_precedence.h"
+#include "ui/widgets/text_box.h"
 #include "ui/widgets/twips.h"
 #include "ui/widgets/window_helpers.h"
 
@@ -58,7 +59,7 @@ void WeaponEditorWindow::buildControls() {
     const WeaponRecord design;
     for (const WeaponControl& c : weaponControls()) {
         if (c.text) {
-            auto* box = new QLineEdit(qs(design.*c.text), client);
+            QLineEdit* box = newTextBox(qs(design.*c.text), client);
             auto* label = new QLabel(qs(c.caption), client);
             label->setObjectName(qs(c.labelName));
             label->setBuddy(box);

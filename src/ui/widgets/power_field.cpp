@@ -20,6 +20,19 @@ PowerField::PowerField(QWidget* parent) : QLineEdit(QStringLiteral("0"), parent)
     connect(this, &QLineEdit::textChanged, this, &PowerField::refillWhenEmpty);
 }
 
+void PowerField::focusInEvent(QFocusEvent* event) {
+    QPalette white = palette();
+    white.setColor(QPalette::Base, Qt::white);
+    white.setColor(QPalette::Text, Qt::black); // readable on white in a dark theme too
+    setPalette(white);
+    QLineEdit::focusInEvent(event);
+}
+
+void PowerField::focusOutEvent(QFocusEvent* event) {
+    setPalette(QPalette()); // inherits the window's colours again
+    QLineEdit::focusOutEvent(event);
+}
+
 // The budget needs a number in every field, so an emptied field gets its "0" back at once,
 // selected, so that the next key typed replaces it.
 void PowerField::refillWhenEmpty() {

@@ -10,6 +10,11 @@ class PowerField : public QLineEdit {
 public:
     explicit PowerField(QWidget* parent = nullptr);
 
+protected:
+    // White while the caret is in the field, whatever the palette; its own colours again after.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
 private:
     void refillWhenEmpty();
 };

@@ -1,5 +1,7 @@
 #pragma once
-// The windows were drawn in twips; these turn design positions into pixels.
+// The windows were drawn in twips for a small system font; these turn design positions into
+// pixels. As dialog units do, the design grows with the font: a larger system font moves and
+// widens everything in proportion, so no caption outgrows the room the design gave it.
 
 #include <QRect>
 #include <QWidget>
@@ -8,11 +10,20 @@
 
 namespace keelwright {
 
-// Fifteen twips make a pixel at 96 dpi; Qt's high-DPI scaling does the rest.
+// Fifteen twips make a pixel at 96 dpi with the font the design was laid out for; Qt's high-DPI
+// scaling does the rest.
 inline constexpr int kTwipsPerPixel = 15;
 
-inline constexpr int pixels(int twips) {
-    return twips / kTwipsPerPixel;
+// The font the design was laid out for: a 9-point sans serif, 14 pixels high and about 6.1 wide
+// on average.
+inline constexpr double kDesignFontHeight = 14.0;
+inline constexpr double kDesignCharWidth = 6.1;
+
+// How much larger than the design's font the application's font is; never below 1.
+double designScale();
+
+inline int pixels(int twips) {
+    return int(twips * designScale() / kTwipsPerPixel);
 }
 inline QRect twipsRect(int left, int top, int width, int height) {
     return {pixels(left), pixels(top), pixels(width), pixels(height)};

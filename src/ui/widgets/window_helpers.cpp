@@ -1,6 +1,9 @@
 #include "ui/widgets/window_helpers.h"
 
+#include "ui/widgets/scratch_settings.h"
+
 #include <QAction>
+#include <QFileSystemModel>
 #include <QMenu>
 #include <QWidget>
 
@@ -26,6 +29,7 @@ QMessageBox* openMessageBox(QMessageBox::Icon icon, const QString& title, const 
 QFileDialog* openFileDialog(QWidget* parent, const QString& objectName,
                             QFileDialog::AcceptMode mode, const QStringList& filters,
                             const QString& selected) {
+    keepSettingsOutOfHome(); // the dialog reads and writes its history through QSettings
     auto* dialog = new QFileDialog(parent);
     dialog->setObjectName(objectName);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -34,6 +38,13 @@ QFileDialog* openFileDialog(QWidget* parent, const QString& objectName,
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setNameFilters(filters);
     dialog->selectNameFilter(selected);
+    // Where the dialogs were first drawn "*.*" meant every file; Qt takes it literally and would
+    // hide every name without a dot, such as a class saved as "galleon".
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
+        auto* files = dialog->findChild<QFileSystemModel*>();
+        if (files && filter.contains(QStringLiteral("(*.*)")))
+            files->setNameFilters({QStringLiteral("*")});
+    });
     return dialog;
 }
 

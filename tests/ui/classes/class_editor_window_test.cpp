@@ -1,5 +1,7 @@
 #include "ui/classes/class_editor_window.h"
 
+#include "core/export/class_export.h"
+#include "support/font_sizes.h"
 #include "support/ui_helpers.h"
 #include "ui/widgets/power_field.h"
 #include "ui/widgets/qt_text.h"
@@ -72,7 +74,7 @@ TEST(ClassEditorStart, ShowsGeneralWithDesignValuesAndBlankFigures) {
     EXPECT_EQ(child<QObject>(&window, "Timer1")->property("interval").toInt(), 10);
 }
 
-TEST(ClassEditorStart, TabsStandInTwoRowsOfNineAndSeven) {
+void expectTabsInTwoRows() {
     ClassEditorWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -93,6 +95,10 @@ TEST(ClassEditorStart, TabsStandInTwoRowsOfNineAndSeven) {
         "General|Reactor|Fuel System|Computer|Thrusters|Engines|Life Support|Shields|Sensors");
     EXPECT_EQ(rows[1].join('|'), "Cloaking Device|Jump Drives|Comm. Jammer|Damage Control|"
                                  "Tachyon Sensors|Tractor Beam|Comms");
+}
+
+TEST(ClassEditorStart, TabsStandInTwoRowsOfNineAndSeven) {
+    testing::atEveryFontSize([] { expectTabsInTwoRows(); });
 }
 
 TEST_F(ClassEditorTest, ClickingATabOfEitherRowShowsItsPage) {
@@ -259,6 +265,58 @@ TEST_F(ClassEditorTest, BudgetFollowsEditsWithinATick) {
     EXPECT_TRUE(figuresRead("5", "2.5", "-2.5"));
 }
 
+// Assistive tools read a label's name: the figures must be in it, and follow the edits.
+TEST_F(ClassEditorTest, ScreenReadersHearTheBudgetFigures) {
+    edit("text15")->setText("30");
+    edit("Text8")->setText("100");
+    ASSERT_TRUE(figuresRead("30", "100", "70"));
+    const auto spoken = [&](const char* name) {
+        return QAccessible::queryAccessibleInterface(label(name))->text(QAccessible::Name);
+    };
+    EXPECT_EQ(spoken("Label68"), "Total Power Usage: 30");
+    EXPECT_EQ(spoken("Label70"), "Reactor Output: 100");
+    EXPECT_EQ(spoken("Label72"), "Free Reactor Power: 70");
+    EXPECT_EQ(spoken("Label67"), "Total Power Usage:");
+    edit("text15")->setText("5");
+    ASSERT_TRUE(figuresRead("5", "100", "95"));
+    EXPECT_EQ(spoken("Label72"), "Free Reactor Power: 95");
+}
+
+TEST_F(ClassEditorTest, LongTextsStayWholeAndPowerFieldsKeepThree) {
+    const QString name(100000, u'N');
+    QApplication::clipboard()->setText(name);
+    edit("Text2")->selectAll();
+    edit("Text2")->paste();
+    EXPECT_EQ(edit("Text2")->text().size(), 100000);
+    edit("Text9")->setText(name);
+    EXPECT_EQ(edit("Text9")->text(), name);
+    EXPECT_NE(exportClass(window.record()).find(name.toStdString()), std::string::npos);
+    edit("text15")->selectAll();
+    edit("text15")->paste(); // letters: refused whole
+    edit("text15")->setText("12345");
+    EXPECT_LE(edit("text15")->text().size(), 3);
+}
+
+// Power fields turn white with the caret in them, in a dark theme too, and take their own colours
+// back when it leaves.
+TEST_F(ClassEditorTest, PowerFieldsAreWhiteWhileFocused) {
+    QPalette dark = window.palette();
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    window.setPalette(dark);
+    window.setCurrentPage(3);
+    QLineEdit* power = edit("text15");
+    QLineEdit* other = edit("Text16");
+    power->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return power->hasFocus(); }));
+    EXPECT_EQ(power->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(power->palette().color(QPalette::Text), QColor(Qt::black));
+    other->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return other->hasFocus(); }));
+    EXPECT_EQ(power->palette().color(QPalette::Base), QColor(30, 30, 30));
+    EXPECT_EQ(power->palette().color(QPalette::Text), QColor(230, 230, 230));
+}
+
 TEST_F(ClassEditorTest, TextThatIsNotANumberLeavesTheLastFigures) {
     edit("text80")->setText("7");
     ASSERT_TRUE(figuresRead("7", "0", "-7"));
@@ -316,7 +374,7 @@ TEST_F(ClassEditorTest, ResetWritesPlaceholdersAndKeepsTheRest) {
 }
 
 // Nothing on a page may overlap or be cut off, with whatever font the system gives us.
-TEST(ClassEditorLayout, NothingOverlapsOrIsClipped) {
+void expectPagesLaidOut() {
     ClassEditorWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -334,6 +392,16 @@ TEST(ClassEditorLayout, NothingOverlapsOrIsClipped) {
                 EXPECT_GE(label->height(), label->fontMetrics().height() - 1) << p;
             }
             EXPECT_GE(a->height(), a->minimumSizeHint().height()) << a->objectName().toStdString();
+            if (auto* frame = qobject_cast<QGroupBox*>(a)) {
+                EXPECT_GE(frame->width(), frame->minimumSizeHint().width()) << p;
+                // What stands in a frame stands below its caption.
+                const int captionBottom = frame->y() + frame->fontMetrics().height();
+                for (QWidget* b : children) {
+                    if (b != a && frame->geometry().contains(b->geometry())) {
+                        EXPECT_GE(b->y(), captionBottom) << b->objectName().toStdString();
+                    }
+                }
+            }
             for (QWidget* b : children) {
                 if (a == b || qobject_cast<QGroupBox*>(a) || qobject_cast<QGroupBox*>(b))
                     continue;
@@ -346,6 +414,18 @@ TEST(ClassEditorLayout, NothingOverlapsOrIsClipped) {
     auto* frame = child<QGroupBox>(&window, "Frame1");
     for (const char* name : {"Text74", "Text75", "Text76", "Text77"})
         EXPECT_TRUE(frame->geometry().contains(child<QWidget>(&window, name)->geometry())) << name;
+    // The budget row: every caption and figure whole, side by side.
+    auto* row = child<QWidget>(&window, "BudgetRow");
+    const auto cells = row->findChildren<QLabel*>();
+    for (const QLabel* cell : cells) {
+        EXPECT_GE(cell->width(), cell->sizeHint().width()) << cell->objectName().toStdString();
+        EXPECT_GE(cell->height(), cell->fontMetrics().height());
+        EXPECT_TRUE(row->rect().contains(cell->geometry()));
+    }
+}
+
+TEST(ClassEditorLayout, NothingOverlapsOrIsClipped) {
+    testing::atEveryFontSize([] { expectPagesLaidOut(); });
 }
 
 } // namespace

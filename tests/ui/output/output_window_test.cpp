@@ -1,11 +1,14 @@
 #include "ui/output/output_window.h"
 
+#include "support/font_sizes.h"
 #include "support/ui_helpers.h"
 #include "ui/output/text_file.h"
 #include "ui/widgets/window_helpers.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -53,6 +56,28 @@ TEST_F(OutputWindowTest, DesignOfTheWindow) {
     EXPECT_EQ(saveAction->text(), "Save");
     EXPECT_EQ(saveAction->shortcut().toString(), "Ctrl+S");
     EXPECT_EQ(child<QMenu>(window, "mnufile")->title(), "&File");
+}
+
+// "All Files (*.*)" lists every file, names without a dot too; Text Files is chosen at first.
+TEST_F(OutputWindowTest, AllFilesListsFilesWithoutADot) {
+    testing::writeFile(path("ship"), "x");
+    testing::writeFile(path("ship.txt"), "x");
+    window->save();
+    QFileDialog* dialog = saveDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->selectedNameFilter(), "Text Files (*.txt)");
+    dialog->setDirectory(folder.path());
+    auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    ASSERT_NE(types, nullptr);
+    types->setFocus();
+    QTest::keyClick(types, Qt::Key_Up); // as a user picks the entry above
+    EXPECT_EQ(dialog->selectedNameFilter(), "All Files (*.*)");
+    auto* files = dialog->findChild<QFileSystemModel*>();
+    ASSERT_NE(files, nullptr);
+    const QModelIndex shown = files->index(folder.path());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return files->rowCount(shown) == 2; }))
+        << files->rowCount(shown) << " files listed";
+    dialog->reject();
 }
 
 TEST_F(OutputWindowTest, SetTextReplacesAndAppendAddsAtTheEnd) {
@@ -160,6 +185,53 @@ TEST(CrLfLineBreaks, EveryKindOfBreakBecomesOneCrLf) {
               "a\r\nb\r\nc\r\nd\r\ne\r\nf");
     EXPECT_EQ(withCrLf("\u00a0no break\u00a0"), "\u00a0no break\u00a0");
     EXPECT_EQ(withCrLf(""), "");
+}
+
+} // namespace
+} // namespace keelwright
+
+namespace keelwright {
+namespace {
+
+// The menu and the first lines of text show whole at every font size; the window grows with it.
+TEST(OutputWindowLayout, MenuAndTextShowWholeAtEveryFontSize) {
+    testing::atEveryFontSize([] {
+        OutputWindow window(QStringLiteral("Form4"));
+        window.setText(QStringLiteral("@space/setweapon 7/name=Torpedo\r\n"));
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QMenuBar* bar = window.menuBar();
+        EXPECT_GE(bar->height(), bar->sizeHint().height());
+        auto* area = child<QPlainTextEdit>(&window, "text1");
+        EXPECT_GE(area->viewport()->height(), 10 * area->fontMetrics().lineSpacing());
+        EXPECT_GE(area->viewport()->width(), area->fontMetrics().horizontalAdvance(
+                                                 QStringLiteral("@space/setweapon 7/name=")));
+    });
+}
+
+// On X11 a focused text widget may claim keys for itself; Save must still come from the text.
+TEST(OutputWindowShortcut, CtrlSTypedIntoTheTextSaves) {
+    for (const char* name : {"Form2", "Form4"}) {
+        OutputWindow window(QString::fromLatin1(name));
+        present(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        auto* area = child<QPlainTextEdit>(&window, "text1");
+        area->setFocus();
+        QTest::keyClick(area, Qt::Key_S, Qt::ControlModifier);
+        QFileDialog* dialog = saveDialog();
+        ASSERT_NE(dialog, nullptr) << name;
+        dialog->reject();
+        QApplication::processEvents();
+    }
+}
+
+TEST(OutputWindowPresent, AMinimisedWindowComesBackRestored) {
+    OutputWindow window(QStringLiteral("Form2"));
+    window.showMinimized();
+    QApplication::processEvents();
+    present(&window);
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_TRUE(window.isVisible());
 }
 
 } // namespace

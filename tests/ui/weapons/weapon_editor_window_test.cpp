@@ -1,5 +1,6 @@
 #include "ui/weapons/weapon_editor_window.h"
 
+#include "support/font_sizes.h"
 #include "support/ui_helpers.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/window_helpers.h"
@@ -73,6 +74,12 @@ TEST_F(WeaponEditorTest, ShortcutOpenActsFromEveryField) {
     EXPECT_EQ(opens.count(), window->findChildren<QLineEdit*>().size());
 }
 
+TEST_F(WeaponEditorTest, LongTextsStayWhole) {
+    const QString name(100000, u'W');
+    child<QLineEdit>(window, "Text9")->setText(name);
+    EXPECT_EQ(window->record().name.size(), 100000u);
+}
+
 TEST_F(WeaponEditorTest, TabGoesFromNumberToMissileAndEndsAtTheName) {
     EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(window, "Text1"));
     QStringList order;
@@ -105,7 +112,7 @@ TEST_F(WeaponEditorTest, TickingMissileLeavesEveryFieldUsable) {
     }
 }
 
-TEST(WeaponEditorLayout, NothingOverlapsOrIsClipped) {
+void expectControlsLaidOut() {
     WeaponEditorWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -123,7 +130,15 @@ TEST(WeaponEditorLayout, NothingOverlapsOrIsClipped) {
             EXPECT_TRUE(a == b || !a->geometry().intersects(b->geometry()))
                 << a->objectName().toStdString() << " overlaps " << b->objectName().toStdString();
         }
+        if (label) {
+            EXPECT_GE(label->height(), label->fontMetrics().height())
+                << label->objectName().toStdString();
+        }
     }
+}
+
+TEST(WeaponEditorLayout, NothingOverlapsOrIsClipped) {
+    testing::atEveryFontSize([] { expectControlsLaidOut(); });
 }
 
 } // namespace
