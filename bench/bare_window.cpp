@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A bare Qt window to measure Keelwright against: a main window with one menu. With --tick it
 // also runs an empty 10 ms timer, the yardstick for idle CPU.
 #include <QApplication>

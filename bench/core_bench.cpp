@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What runs often or on a user's command: the exports and one power-budget refresh.
 #include "core/classes/power_budget.h"
 #include "core/export/class_export.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up time, resident memory and idle CPU of Keelwright beside a bare Qt window, under Xvfb.
 # Usage: bench/measure_startup.sh [runs=5] [idle seconds=20]
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/version.h"
 #include "ui/shell/shell.h"
 #include "ui/widgets/qt_text.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # End to end on a real X server: start Keelwright with a saved command file, export it from the
 # editor it opens in, save the output window's text through the Save As dialog by keyboard, and
 # expect the very bytes that were opened. Once with a ship class, once with a weapon.

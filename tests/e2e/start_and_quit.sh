@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # End to end on a real X server: start Keelwright, wait for its window, open the weapon editor
 # from the menu bar by keyboard, then quit with Ctrl+Q answered Yes, and expect a clean exit that
 # stored nothing.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the end-to-end tests: an X server of their own under Xvfb, a scratch home and
 # configuration folder, and a way to wait for a window by its title.
 workdir=$(mktemp -d)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any field values and flags: the export starts with the class name line and ends in CR LF.
 #include "core/export/class_export.h"
 #include "fuzz_input.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes as a saved class file: never a crash, and whenever a class comes out, exporting it
 // and reading that again gives the same class and the same text.
 #include "core/export/class_export.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A fuzzer's bytes as the core takes them: texts cut at each 0x1F (unit separator) byte, or the
 // lines of a command file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any seventeen texts: the budget never fails, and what it shows is consistent.
 #include "core/classes/power_budget.h"
 #include "fuzz_input.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes as a saved weapon file: never a crash, and whenever a weapon comes out, exporting it
 // and reading that again gives the same weapon on every line the export writes, and the same text.
 #include "core/weapons/weapon_export.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A short, bounded fuzzing run of every target from the seed corpus, as part of the tests.
 # Usage: run_short.sh BUILD_DIR [runs per target]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The arrows between the layers run one way: app -> ui -> core. The core includes no Qt header
 # and nothing of the windows; a window includes no other window (the shell knows them all).
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A long, seeded run of random user actions over every window, checking after each step that the
 // program is still whole. KEELWRIGHT_MONKEY_SEED and KEELWRIGHT_MONKEY_STEPS choose another run.
 #include "ui/shell/shell.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a scratch prefix and checks that a desktop sees a whole program there:
 # the binary, a desktop entry whose id, command and icon agree, and both icons.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Command texts as files may hold them: LF line ends, or the Windows-1252 code page.
 

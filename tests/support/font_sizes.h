@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Runs a check once for each system font size a user may have chosen, with the application font
 // at that size, and puts the font back afterwards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // GoogleTest main for the window tests: one QApplication for the whole run. Listing the tests
 // needs no display, so no application is made for it. The run gets a home and configuration
 // folder of its own, and fails if anything was stored there.

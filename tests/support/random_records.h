@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Seeded random ship classes and weapons of every shape the editors can hold: blanks at either
 // end, non-ASCII text, the separators "/", "=", ":" and "#", keys inside values, empty values,

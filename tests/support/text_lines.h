@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Splits command text at CR LF, and says whether any line break is not a CR LF pair.
 

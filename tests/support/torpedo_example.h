@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The torpedo example: weapon 7, typed the same into the record and into the weapon editor,
 // and the exact text each kind of weapon must give for it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Finding and answering the program's windows, boxes and dialogs from a test.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/classes/field_table.h"
 
 #include <algorithm>

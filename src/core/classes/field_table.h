@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Every field of the ship class editor, described once: the record, the page builder, reset, the
 // power budget and the tests all read this table.

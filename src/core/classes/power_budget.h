@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The power budget under the tabs: what the systems draw, what the reactor gives, what is left.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one ship class being edited: a value per field of the field table, kept as text exactly as
 // typed or chosen. Flags hold "0" or "1"; a shield type holds its chosen item or nothing.

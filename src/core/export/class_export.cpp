@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/export/class_export.h"
 
 #include "core/export/command_line.h"

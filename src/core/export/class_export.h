@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The class export: the ship class record in, the game's command text out.
 

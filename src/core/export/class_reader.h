@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reads a ship class back from its command text: the class export's tables, run backwards.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A saved command file as the readers see it: its bytes checked and decoded to UTF-8 lines, and
 // what a reader found wrong in them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One line of command text: command word, object number, key, value, CR LF. The key carries its
 // own separators ("/name=", "=reactor", ":reactor/name="), so nothing is put between the pieces.

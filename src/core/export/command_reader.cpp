@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/export/command_reader.h"
 
 #include <algorithm>

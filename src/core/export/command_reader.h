@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Matches the lines of a command file against the commands an export writes: command word,
 // object number, key literal, value. The object number is not delimited (it may itself hold "/",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/shell/about_text.h"
 
 #include "core/version.h"

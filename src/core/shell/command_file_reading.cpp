@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/shell/command_file_reading.h"
 
 #include "core/export/class_export.h"

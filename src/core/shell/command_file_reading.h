@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Opening a command file: its bytes in, a ship class or a weapon out, with what was found wrong,
 // or the reason it cannot be read.

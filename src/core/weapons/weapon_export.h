@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The weapon export: seven missile lines, or eight laser lines whose last has no line break.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reads a weapon back from its command text: the weapon export's lines, run backwards.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/weapons/weapon_record.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One weapon as the weapon editor holds it: nine texts kept exactly as typed, and two flags.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/classes/class_editor_window.h"
 
 #include "core/classes/power_budget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Form1, the class editor: sixteen pages of fields under a two-row tab header, the power budget
 // row below, and the menu bar whose commands the shell carries out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/classes/class_pages.h"
 
 #include "ui/widgets/power_field.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Builds the sixteen pages of the class editor from the field table, and moves values between
 // their controls and a ship class record.

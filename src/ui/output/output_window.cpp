@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/output/output_window.h"
 
 #include "ui/output/text_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The output window: an export's command text to copy into the game, edit, or save to a file.
 // The class output window Form2 and the weapon output window Form4 are two of these.

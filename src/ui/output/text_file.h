@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Writing a saved output file: the whole file is replaced at once or not at all.
 

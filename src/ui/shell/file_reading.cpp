@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/shell/file_reading.h"
 
 #include "ui/widgets/qt_text.h"

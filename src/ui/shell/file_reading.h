@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading one command file from disk for Open, and the words a warning box says about it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/shell/shell.h"
 
 #include "core/export/class_export.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The shell: shows the class editor at start-up and carries out its menu commands, creating the
 // other three windows when they are first needed.

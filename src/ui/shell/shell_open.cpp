@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shell's Open: the dialog, the files named at start or dropped, and the question asked
 // before an editor's edits are replaced.
 #include "ui/shell/file_reading.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/weapons/weapon_editor_window.h"
 
 #include "ui/widgets/file_drop.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Form3, the weapon editor: one weapon's nine values and two flags, its Reset and its export.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/file_drop.h"
 
 #include <QDropEvent>

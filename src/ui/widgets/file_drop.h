@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Files dragged from a file manager onto a window open in it, wherever they land: a text box
 // would otherwise take a dropped file's name as text.

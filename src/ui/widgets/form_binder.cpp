@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/form_binder.h"
 
 #include "ui/widgets/qt_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Moves a form's values between its controls and a record, as texts parallel to the record's
 // field table: a line edit's text, "1"/"0" for a check box, a drop-down list's chosen item (empty

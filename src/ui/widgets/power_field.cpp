@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/power_field.h"
 
 #include "core/classes/field_table.h"

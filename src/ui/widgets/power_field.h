@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A power field: at most three characters, only what a number needs, and never left empty.
 

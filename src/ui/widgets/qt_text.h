@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The core keeps its texts in UTF-8; the windows in QString.
 

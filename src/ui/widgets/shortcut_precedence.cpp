@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/shortcut_precedence.h"
 
 #include <algorithm>

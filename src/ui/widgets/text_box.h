@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A text box for a class or weapon value. QLineEdit cuts longer text at 32,767 characters without
 // a sign; these keep whatever is typed, pasted or opened, whole.

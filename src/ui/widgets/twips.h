@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The windows were drawn in twips for a small system font; these turn design positions into
 // pixels. As dialog units do, the design grows with the font: a larger system font moves and

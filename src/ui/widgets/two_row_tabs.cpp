@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/two_row_tabs.h"
 
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A tab header whose tabs stand in two rows, all visible at once (a QTabBar scrolls instead of
 // wrapping). It draws its tabs with the style's own tab shapes, takes clicks and the arrow keys,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How assistive tools see the two-row tab header: a page tab list whose children are its tabs,
 // each with its caption, its place on the screen, its selected state and a press action.
 #include "ui/widgets/two_row_tabs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/window_helpers.h"
 
 #include "ui/widgets/scratch_settings.h"

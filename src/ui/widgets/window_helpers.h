@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What every window does the same way: come forward, ask or tell in a box, offer a menu command.
 

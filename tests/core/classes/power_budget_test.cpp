@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/classes/power_budget.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/classes/ship_class_record.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/export/class_export.h"
 
 #include "support/text_lines.h"

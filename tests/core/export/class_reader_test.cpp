@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/export/class_reader.h"
 
 #include "core/export/class_export.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/export/command_file.h"
 
 #include "support/command_files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The field table and the export tables must describe the same fields: every field the builder
 // can fill in reaches the game exactly once, in the section of its own page.
 #include "core/export/class_export.h"

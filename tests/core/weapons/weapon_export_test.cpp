@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/weapons/weapon_export.h"
 
 #include "support/torpedo_example.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/weapons/weapon_reader.h"
 
 #include "core/weapons/weapon_export.h"

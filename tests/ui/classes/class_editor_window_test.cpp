@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/classes/class_editor_window.h"
 
 #include "core/export/class_export.h"

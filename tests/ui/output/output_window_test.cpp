@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/output/output_window.h"
 
 #include "support/font_sizes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/weapons/weapon_editor_window.h"
 
 #include "support/font_sizes.h"
