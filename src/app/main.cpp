@@ -44,9 +44,16 @@ bool asksForHelpOrVersion(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     if (asksForHelpOrVersion(argc, argv)) {
+        // Qt's own options (-platform, -style) may stand beside them; they are not errors here.
         const QCoreApplication terminal(argc, argv);
         describeProgram(parser);
-        parser.process(terminal); // prints and ends the program
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        (void)parser.parse(QCoreApplication::arguments());
+        if (parser.isSet(QStringLiteral("version")))
+            parser.showVersion(); // prints and ends the program
+        if (parser.isSet(QStringLiteral("help-all")))
+            parser.process(terminal);
+        parser.showHelp(0);
     }
     QApplication app(argc, argv);
     describeProgram(parser);
