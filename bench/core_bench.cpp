@@ -72,4 +72,14 @@ void readMegabyte(benchmark::State& state) {
 }
 BENCHMARK(readMegabyte)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// A class header followed by a megabyte of short lines that are no commands: every one a finding.
+void readClassWithMegabyteOfNoise(benchmark::State& state) {
+    std::string bytes = exportClass({});
+    while (bytes.size() < kMaxCommandFileBytes - 2)
+        bytes += "x\n";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readCommandFile(bytes, {}));
+}
+BENCHMARK(readClassWithMegabyteOfNoise)->Unit(benchmark::kMillisecond);
+
 } // namespace

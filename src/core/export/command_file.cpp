@@ -118,8 +118,11 @@ std::variant<std::vector<FileLine>, Refusal> decodeCommandFile(std::string_view 
 }
 
 void sortByLine(std::vector<Finding>& findings) {
-    std::stable_sort(findings.begin(), findings.end(),
-                     [](const Finding& a, const Finding& b) { return a.line < b.line; });
+    // Most findings come in file order; the few added after them are sorted and merged in.
+    const auto byLine = [](const Finding& a, const Finding& b) { return a.line < b.line; };
+    const auto unsorted = std::is_sorted_until(findings.begin(), findings.end(), byLine);
+    std::stable_sort(unsorted, findings.end(), byLine);
+    std::inplace_merge(findings.begin(), unsorted, findings.end(), byLine);
 }
 
 std::string quoteLine(std::string_view text) {

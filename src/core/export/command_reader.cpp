@@ -152,6 +152,7 @@ CommandMatch matchCommands(std::span<const FileLine> lines, const CommandIndex& 
     std::map<std::string, OtherObject> others;
     std::vector<std::string> otherOrder;
     std::vector<std::size_t> found;
+    const std::string noCommand = "is no " + std::string(kind) + " command";
     for (const ParsedLine& p : parsed) {
         found.clear();
         if (p.rest.starts_with(match.object))
@@ -164,8 +165,7 @@ CommandMatch matchCommands(std::span<const FileLine> lines, const CommandIndex& 
         }
         const std::vector<Reading> first = index.readings(p, 1);
         if (first.empty()) {
-            match.findings.push_back({p.line->number, quoteLine(p.line->text),
-                                      "is no " + std::string(kind) + " command"});
+            match.findings.push_back({p.line->number, quoteLine(p.line->text), noCommand});
             continue;
         }
         const std::string number(p.rest.substr(0, first.front().split));

@@ -35,6 +35,10 @@ FileReading readCommandFile(std::string_view bytes, const ShipClassRecord& curre
     const auto weaponLines = std::count_if(lines.begin(), lines.end(), [](const FileLine& line) {
         return std::string_view(line.text).starts_with(kSetWeapon);
     });
+    if (classLines == 0 && weaponLines == 0) {
+        reading.refusal = "The file holds no ship class or weapon command.";
+        return reading;
+    }
     if (classLines >= weaponLines) {
         ClassReading shipClass = readClass(lines, currentClass);
         reading.content = FileContent::ShipClass;
