@@ -113,19 +113,11 @@ ClassReading readClass(std::span<const FileLine> lines, const ShipClassRecord& c
     if (match.lines.empty())
         return reading;
 
-    // The last line of a key holds; a different earlier value is reported.
+    // The last line of a key holds (the matcher reports an earlier one with another value).
     std::vector<std::optional<std::string>> values(keys.commands.size());
     std::vector<std::size_t> lineOf(keys.commands.size(), 0);
     for (MatchedLine& line : match.lines) {
-        auto& value = values[line.key];
-        if (value && *value != line.value)
-            reading.findings.push_back(
-                {line.line,
-                 quoteLine(std::string(keys.lines[line.key]->command) + match.object +
-                           std::string(keys.lines[line.key]->key) + line.value),
-                 "repeats a key of line " + std::to_string(lineOf[line.key]) +
-                     " with another value; this later one holds"});
-        value = std::move(line.value);
+        values[line.key] = std::move(line.value);
         lineOf[line.key] = line.line;
     }
 

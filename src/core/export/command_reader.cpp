@@ -152,6 +152,9 @@ CommandMatch matchCommands(std::span<const FileLine> lines, const CommandIndex& 
     std::map<std::string, OtherObject> others;
     std::vector<std::string> otherOrder;
     std::vector<std::size_t> found;
+    // The last line of a key holds; an earlier one with another value is reported.
+    constexpr std::size_t kUnseen = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> lastOf(keys.size(), kUnseen); // index into match.lines
     const std::string noCommand = "is no " + std::string(kind) + " command";
     for (const ParsedLine& p : parsed) {
         found.clear();
@@ -160,7 +163,14 @@ CommandMatch matchCommands(std::span<const FileLine> lines, const CommandIndex& 
         if (!found.empty()) {
             const std::size_t key = found.front();
             const std::size_t valueStart = match.object.size() + keys[key].key.size();
-            match.lines.push_back({p.line->number, key, std::string(p.rest.substr(valueStart))});
+            const std::string_view value = p.rest.substr(valueStart);
+            if (lastOf[key] != kUnseen && match.lines[lastOf[key]].value != value)
+                match.findings.push_back({p.line->number, quoteLine(p.line->text),
+                                          "repeats a key of line " +
+                                              std::to_string(match.lines[lastOf[key]].line) +
+                                              " with another value; this later one holds"});
+            lastOf[key] = match.lines.size();
+            match.lines.push_back({p.line->number, key, std::string(value)});
             continue;
         }
         const std::vector<Reading> first = index.readings(p, 1);

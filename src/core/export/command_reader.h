@@ -66,7 +66,7 @@ struct MatchedLine {
 struct CommandMatch {
     std::string object;             // the object number the matched lines share
     std::vector<MatchedLine> lines; // in file order
-    std::vector<Finding> findings;  // lines of no such command, lines of other objects
+    std::vector<Finding> findings;  // lines of no such command or of other objects, repeated keys
 };
 
 // `kind` names a command in findings ("ship class"), `object` its number ("class").

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace keelwright {
@@ -50,19 +49,11 @@ WeaponReading readWeapon(std::span<const FileLine> lines) {
         return reading;
     WeaponRecord& weapon = reading.weapon;
     weapon.number = match.object;
-    std::vector<std::optional<std::string>> seen(keys.commands.size());
-    std::vector<std::size_t> lineOf(keys.commands.size(), 0);
+    // In file order, so the last line of a key holds.
     for (const MatchedLine& line : match.lines) {
         const WeaponLine& key = *keys.lines[line.key];
         const std::string text =
             quoteLine(std::string(kSetWeapon) + match.object + std::string(key.key) + line.value);
-        if (seen[line.key] && *seen[line.key] != line.value)
-            reading.findings.push_back({line.line, text,
-                                        "repeats a key of line " +
-                                            std::to_string(lineOf[line.key]) +
-                                            " with another value; this later one holds"});
-        seen[line.key] = line.value;
-        lineOf[line.key] = line.line;
         if (key.text)
             weapon.*key.text = line.value;
         else if (line.value == "0" || line.value == "1")
