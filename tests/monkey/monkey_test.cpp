@@ -21,10 +21,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <functional>
 #include <iostream>
 #include <map>
 #include <random>
+#include <utility>
 
 namespace keelwright {
 namespace {

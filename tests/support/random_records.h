@@ -8,6 +8,7 @@
 #include "core/weapons/weapon_record.h"
 
 #include <array>
+#include <cstddef>
 #include <random>
 #include <string>
 #include <string_view>

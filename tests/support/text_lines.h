@@ -2,6 +2,7 @@
 #pragma once
 // Splits command text at CR LF, and says whether any line break is not a CR LF pair.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 
 namespace keelwright {

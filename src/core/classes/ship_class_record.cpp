@@ -2,7 +2,9 @@
 #include "core/classes/ship_class_record.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <stdexcept>
+#include <utility>
 
 namespace keelwright {
 namespace {

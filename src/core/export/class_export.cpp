@@ -4,6 +4,7 @@
 #include "core/export/command_line.h"
 
 #include <array>
+#include <cstddef>
 #include <vector>
 
 namespace keelwright {

@@ -4,9 +4,12 @@
 #include "core/export/class_export.h"
 #include "core/export/command_reader.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace keelwright {
 namespace {

@@ -4,6 +4,7 @@
 #include "core/version.h"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace keelwright {

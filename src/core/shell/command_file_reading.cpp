@@ -7,6 +7,8 @@
 #include "core/weapons/weapon_reader.h"
 
 #include <algorithm>
+#include <utility>
+#include <variant>
 
 namespace keelwright {
 namespace {

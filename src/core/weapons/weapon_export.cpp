@@ -3,6 +3,8 @@
 
 #include "core/export/command_line.h"
 
+#include <cstddef>
+
 namespace keelwright {
 namespace {
 

@@ -2,6 +2,7 @@
 #include "core/weapons/weapon_record.h"
 
 #include <array>
+#include <cstddef>
 
 namespace keelwright {
 namespace {

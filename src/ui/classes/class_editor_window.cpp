@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstddef>
 
 namespace keelwright {
 namespace {

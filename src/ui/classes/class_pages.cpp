@@ -14,6 +14,7 @@
 #include <QStackedWidget>
 
 #include <algorithm>
+#include <cstddef>
 
 namespace keelwright {
 namespace {

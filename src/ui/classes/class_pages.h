@@ -6,6 +6,8 @@
 #include "core/classes/ship_class_record.h"
 #include "ui/widgets/form_binder.h"
 
+#include <cstddef>
+
 class QStackedWidget;
 
 namespace keelwright {

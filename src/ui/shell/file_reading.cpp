@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <cstddef>
 
 namespace keelwright {
 namespace {

@@ -6,6 +6,7 @@
 #include "ui/widgets/window_helpers.h"
 
 #include <optional>
+#include <utility>
 
 namespace keelwright {
 

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 
 #include <algorithm>
+#include <cstddef>
 
 namespace keelwright {
 namespace {

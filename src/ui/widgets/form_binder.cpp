@@ -3,6 +3,8 @@
 
 #include "ui/widgets/qt_text.h"
 
+#include <cstddef>
+
 namespace keelwright {
 namespace {
 

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <variant>

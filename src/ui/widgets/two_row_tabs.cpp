@@ -8,6 +8,7 @@
 #include <QStylePainter>
 
 #include <algorithm>
+#include <cstddef>
 
 namespace keelwright {
 namespace {

@@ -7,6 +7,7 @@
 #include <cctype>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace keelwright {
 namespace {

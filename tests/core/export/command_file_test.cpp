@@ -4,6 +4,7 @@
 #include "support/command_files.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace keelwright {
 namespace {

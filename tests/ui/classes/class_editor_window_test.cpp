@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 
+#include <cstddef>
 #include <gtest/gtest.h>
 
 namespace keelwright {

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace keelwright {
 namespace {
