@@ -5,6 +5,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
+
 #include <utility>
 
 namespace keelwright {
