@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "app/end_on_signal.h"
 #include "core/version.h"
 #include "ui/shell/shell.h"
 #include "ui/widgets/qt_text.h"
@@ -60,6 +61,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(qs(kAppId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/keelwright.png")));
     parser.process(app);
+    endCleanlyOnSignals();
 
     Shell shell;
     shell.start();

@@ -54,6 +54,7 @@ public:
             {1, [this] { aboutAndClose(); }},       {1, [this] { quitAnsweredNo(); }},
             {3, [this] { openWeaponEditor(); }},    {10, [this] { weaponEditorAction(); }},
             {6, [this] { outputWindowAction(); }},  {3, [this] { openFile(); }},
+            {4, [this] { saveOrExportChanges(); }},
         };
         std::vector<int> weights;
         for (const auto& action : actions)
@@ -208,11 +209,70 @@ private:
         box->button(QMessageBox::Ok)->click();
     }
 
+    // An editor with unsaved edits to its file asks about them instead; Cancel keeps all.
     void quitAnsweredNo() {
         child<QAction>(editor(), "mnufilequit")->trigger();
+        if (QMessageBox* save = testing::topLevel<QMessageBox>("SaveChangesQuestion", 0)) {
+            save->button(QMessageBox::Cancel)->click();
+            return;
+        }
         QMessageBox* box = testing::messageBox(QStringLiteral("QuitQuestion"));
         ASSERT_NE(box, nullptr);
         box->button(QMessageBox::No)->click();
+    }
+
+    void saveOrExportChanges() {
+        WeaponEditorWindow* weapons = chance(40) ? shell_.weaponEditor() : nullptr;
+        QWidget* from = weapons ? static_cast<QWidget*>(weapons) : editor();
+        if (chance(50)) {
+            const std::string expected =
+                weapons
+                    ? exportWeaponChanges(weapons->document().baseline(), weapons->record())
+                    : exportClassChanges(editor()->document().baseline(), editor()->record()).text;
+            child<QAction>(from, "mnufilechanges")->trigger();
+            for (const char* name : {"NothingChanged", "SystemsStay"}) {
+                if (QMessageBox* box = testing::topLevel<QMessageBox>(name, 0))
+                    box->button(QMessageBox::Ok)->click();
+            }
+            const OutputWindow* output = weapons ? shell_.weaponOutput() : shell_.classOutput();
+            if (!expected.empty()) {
+                EXPECT_EQ(output->text(), withCrLf(qs(expected))) << "step " << step_;
+            }
+            return;
+        }
+        child<QAction>(from, chance(30) ? "mnufilesaveas" : "mnufilesave2")->trigger();
+        bool wrote = true;
+        if (QFileDialog* dialog = testing::topLevel<QFileDialog>("SaveAsDialog", 0)) {
+            wrote = chance(80);
+            if (!wrote)
+                dialog->reject();
+            else
+                testing::answerFileDialog(
+                    dialog, folder_.filePath(QStringLiteral("form %1.txt").arg(step_)));
+        }
+        QApplication::processEvents();
+        if (QMessageBox* question = testing::topLevel<QMessageBox>("ReplaceFileQuestion", 0)) {
+            wrote = chance(50);
+            question->button(wrote ? QMessageBox::Yes : QMessageBox::No)->click();
+        }
+        if (QMessageBox* failed = testing::topLevel<QMessageBox>("SaveFailed", 0)) {
+            wrote = false;
+            failed->button(QMessageBox::Ok)->click();
+        }
+        const QString path =
+            weapons ? weapons->document().file().path : editor()->document().file().path;
+        if (!wrote || path.isEmpty())
+            return;
+        const std::string full =
+            weapons ? exportWeapon(weapons->record()) : keelwright::exportClass(editor()->record());
+        EXPECT_EQ(testing::readFile(path), QByteArray::fromStdString(full)) << "step " << step_;
+        saved_.push_back(path);
+        // Line breaks typed into a value do not read back as one line: such a file is no round
+        // trip.
+        if (withCrLf(qs(full)) == qs(full))
+            untouched_[path] = weapons == nullptr;
+        else
+            untouched_.erase(path);
     }
 
     void openWeaponEditor() { child<QAction>(editor(), "mnuweap")->trigger(); }
@@ -239,6 +299,9 @@ private:
         case 3:
             if (chance(20))
                 weapons->close();
+            // Unsaved edits to its file are asked about: Discard closes, Cancel keeps it.
+            if (QMessageBox* box = testing::topLevel<QMessageBox>("SaveChangesQuestion", 0))
+                box->button(chance(50) ? QMessageBox::Discard : QMessageBox::Cancel)->click();
             break;
         default: {
             const auto fields = weapons->findChildren<QLineEdit*>();

@@ -223,6 +223,16 @@ const std::vector<ResolvedSection>& resolvedSections() {
     return sections;
 }
 
+bool included(const ShipClassRecord& record, const ResolvedSection& section) {
+    return section.includeFlag == kNoField || record.value(section.includeFlag) == "1";
+}
+
+void appendLine(std::string& out, const ShipClassRecord& record, const ResolvedLine& line) {
+    const std::string_view value =
+        line.field == kNoField ? std::string_view{} : record.exportValue(line.field);
+    appendCommandLine(out, line.line->command, record.text(kClassNumber), line.line->key, value);
+}
+
 } // namespace
 
 std::span<const ExportSection> classExportSections() {
@@ -230,19 +240,40 @@ std::span<const ExportSection> classExportSections() {
 }
 
 std::string exportClass(const ShipClassRecord& record) {
-    const std::string_view classNumber = record.text(kClassNumber);
     std::string out;
     out.reserve(8192);
     for (const ResolvedSection& section : resolvedSections()) {
-        if (section.includeFlag != kNoField && record.value(section.includeFlag) != "1")
+        if (!included(record, section))
             continue;
-        for (const ResolvedLine& line : section.lines) {
-            const std::string_view value =
-                line.field == kNoField ? std::string_view{} : record.exportValue(line.field);
-            appendCommandLine(out, line.line->command, classNumber, line.line->key, value);
-        }
+        for (const ResolvedLine& line : section.lines)
+            appendLine(out, record, line);
     }
     return out;
+}
+
+ClassChanges exportClassChanges(const std::optional<ShipClassRecord>& baseline,
+                                const ShipClassRecord& record) {
+    if (!baseline || baseline->text(kClassNumber) != record.text(kClassNumber))
+        return {exportClass(record), {}};
+    ClassChanges changes;
+    for (std::size_t s = 0; s < kSections.size(); ++s) {
+        const ResolvedSection& section = resolvedSections()[s];
+        const bool before = included(*baseline, section);
+        if (!included(record, section)) {
+            if (before)
+                changes.systemsLeft.push_back(kSections[s].title);
+            continue;
+        }
+        for (const ResolvedLine& line : section.lines) {
+            // A system already in the game is not declared again; its values are sent on change.
+            const bool send =
+                !before || (line.field != kNoField &&
+                            record.exportValue(line.field) != baseline->exportValue(line.field));
+            if (send)
+                appendLine(changes.text, record, line);
+        }
+    }
+    return changes;
 }
 
 } // namespace keelwright

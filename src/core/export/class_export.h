@@ -4,9 +4,11 @@
 
 #include "core/classes/ship_class_record.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace keelwright {
 
@@ -30,5 +32,17 @@ std::span<const ExportSection> classExportSections();
 
 // Every line ends in CR LF, the last included; the class number stands in every line.
 std::string exportClass(const ShipClassRecord& record);
+
+// What Export Changes writes to bring the class in the game from `baseline` to `record`: the
+// lines of the full export whose value differs, and the whole of each system the baseline did
+// not include (its declaration first). Without a baseline, or for another class number, it is
+// the whole export. No command takes a system out of a class: those the baseline included and
+// the record does not are named in `systemsLeft` (their titles), and stay in the game.
+struct ClassChanges {
+    std::string text;
+    std::vector<std::string_view> systemsLeft;
+};
+ClassChanges exportClassChanges(const std::optional<ShipClassRecord>& baseline,
+                                const ShipClassRecord& record);
 
 } // namespace keelwright

@@ -4,9 +4,13 @@
 #include "core/export/class_export.h"
 #include "core/export/class_reader.h"
 #include "core/export/command_line.h"
+#include "core/weapons/weapon_export.h"
 #include "core/weapons/weapon_reader.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <map>
+#include <string>
 #include <utility>
 #include <variant>
 
@@ -21,6 +25,27 @@ bool isClassCommand(std::string_view line) {
     return false;
 }
 
+// How many of the file's lines the export of what was read does not write again, line for line.
+std::size_t linesNotWrittenAgain(const std::vector<FileLine>& lines, std::string_view exported) {
+    std::map<std::string_view, std::size_t> written;
+    for (std::size_t from = 0; from < exported.size();) {
+        std::size_t end = exported.find(kLineEnd, from);
+        if (end == std::string_view::npos)
+            end = exported.size();
+        ++written[exported.substr(from, end - from)];
+        from = end + kLineEnd.size();
+    }
+    std::size_t lost = 0;
+    for (const FileLine& line : lines) {
+        auto found = written.find(line.text);
+        if (found == written.end() || found->second == 0)
+            ++lost;
+        else
+            --found->second;
+    }
+    return lost;
+}
+
 } // namespace
 
 FileReading readCommandFile(std::string_view bytes, const ShipClassRecord& currentClass) {
@@ -31,6 +56,7 @@ FileReading readCommandFile(std::string_view bytes, const ShipClassRecord& curre
         return reading;
     }
     const auto& lines = std::get<std::vector<FileLine>>(decoded);
+    reading.fromWindows1252 = !isValidUtf8(bytes);
     // Only the reader of the kind the file holds more commands of runs.
     const auto classLines = std::count_if(
         lines.begin(), lines.end(), [](const FileLine& line) { return isClassCommand(line.text); });
@@ -46,6 +72,7 @@ FileReading readCommandFile(std::string_view bytes, const ShipClassRecord& curre
         reading.content = FileContent::ShipClass;
         reading.shipClass = std::move(shipClass.record);
         reading.findings = std::move(shipClass.findings);
+        reading.linesNotOnForm = linesNotWrittenAgain(lines, exportClass(reading.shipClass));
         if (shipClass.linesRead > 0)
             return reading;
     } else {
@@ -53,6 +80,7 @@ FileReading readCommandFile(std::string_view bytes, const ShipClassRecord& curre
         reading.content = FileContent::Weapon;
         reading.weapon = std::move(weapon.weapon);
         reading.findings = std::move(weapon.findings);
+        reading.linesNotOnForm = linesNotWrittenAgain(lines, exportWeapon(reading.weapon));
         if (weapon.linesRead > 0)
             return reading;
     }

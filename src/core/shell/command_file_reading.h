@@ -7,6 +7,7 @@
 #include "core/export/command_file.h"
 #include "core/weapons/weapon_record.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,11 @@ struct FileReading {
     ShipClassRecord shipClass;
     WeaponRecord weapon;
     std::vector<Finding> findings;
+    // Lines of the file that the form's export does not write again: other classes' or
+    // weapons' lines, unknown commands, repeated keys, values the form could not hold. Saving
+    // the form over the file loses them.
+    std::size_t linesNotOnForm = 0;
+    bool fromWindows1252 = false; // the file was not UTF-8; saving writes UTF-8
 };
 
 // A file belongs to the editor whose commands it holds most of; `currentClass` gives the fields

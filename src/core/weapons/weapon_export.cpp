@@ -31,18 +31,40 @@ std::span<const WeaponLine> weaponLines(bool missile) {
     return kLaser;
 }
 
-std::string exportWeapon(const WeaponRecord& weapon) {
+namespace {
+
+std::string_view lineValue(const WeaponRecord& weapon, const WeaponLine& line) {
+    return line.text ? std::string_view(weapon.*line.text) : (weapon.*line.flag ? "1" : "0");
+}
+
+// The lines for which `send` holds, each as the full export writes it.
+template <class Send> std::string exportLines(const WeaponRecord& weapon, Send send) {
     const auto lines = weaponLines(weapon.missile);
     std::string out;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const WeaponLine& line = lines[i];
-        const std::string_view value =
-            line.text ? std::string_view(weapon.*line.text) : (weapon.*line.flag ? "1" : "0");
+        if (!send(lines[i]))
+            continue;
         // The laser's last line is left open: the game has always been sent it without a break.
         const bool lineEnd = weapon.missile || i + 1 < lines.size();
-        appendCommandLine(out, kSetWeapon, weapon.number, line.key, value, lineEnd);
+        appendCommandLine(out, kSetWeapon, weapon.number, lines[i].key, lineValue(weapon, lines[i]),
+                          lineEnd);
     }
     return out;
+}
+
+} // namespace
+
+std::string exportWeapon(const WeaponRecord& weapon) {
+    return exportLines(weapon, [](const WeaponLine&) { return true; });
+}
+
+std::string exportWeaponChanges(const std::optional<WeaponRecord>& baseline,
+                                const WeaponRecord& weapon) {
+    if (!baseline || baseline->number != weapon.number || baseline->missile != weapon.missile)
+        return exportWeapon(weapon);
+    return exportLines(weapon, [&](const WeaponLine& line) {
+        return lineValue(weapon, line) != lineValue(*baseline, line);
+    });
 }
 
 } // namespace keelwright

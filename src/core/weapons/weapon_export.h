@@ -4,6 +4,7 @@
 
 #include "core/weapons/weapon_record.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,5 +22,11 @@ struct WeaponLine {
 std::span<const WeaponLine> weaponLines(bool missile);
 
 std::string exportWeapon(const WeaponRecord& weapon);
+
+// What Export Changes writes: the lines of the full export whose value differs from the
+// baseline's, each as the full export writes it. Without a baseline, or for another weapon
+// number or kind, it is the whole export.
+std::string exportWeaponChanges(const std::optional<WeaponRecord>& baseline,
+                                const WeaponRecord& weapon);
 
 } // namespace keelwright

@@ -86,6 +86,13 @@ void ClassEditorWindow::buildMenus() {
     file->setObjectName(QStringLiteral("mnufile"));
     connect(addCommand(file, tr("&Open..."), "mnufileopen", "Ctrl+O"), &QAction::triggered, this,
             &ClassEditorWindow::openRequested);
+    // Before the design's items: the editing loop of a form that belongs to a file.
+    connect(addCommand(file, tr("&Save"), "mnufilesave2", "Ctrl+S"), &QAction::triggered, this,
+            &ClassEditorWindow::saveRequested);
+    connect(addCommand(file, tr("Save &As..."), "mnufilesaveas", "Ctrl+Shift+S"),
+            &QAction::triggered, this, &ClassEditorWindow::saveAsRequested);
+    connect(addCommand(file, tr("Export &Changes"), "mnufilechanges", "Ctrl+Shift+E"),
+            &QAction::triggered, this, &ClassEditorWindow::exportChangesRequested);
     addNamedSeparator(file, "mnufileopensep");
     connect(addCommand(file, tr("&Export to Screen"), "mnufilescreen", "Ctrl+E"),
             &QAction::triggered, this, &ClassEditorWindow::exportRequested);
@@ -214,11 +221,6 @@ void ClassEditorWindow::reset() {
     ShipClassRecord record = pages_->record();
     resetRecord(record);
     pages_->show(record);
-}
-
-bool ClassEditorWindow::holdsEdits() const {
-    const ShipClassRecord now = record();
-    return now != ShipClassRecord{} && now != unchanged_;
 }
 
 int ClassEditorWindow::currentPage() const {

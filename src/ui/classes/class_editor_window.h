@@ -4,6 +4,7 @@
 // row below, and the menu bar whose commands the shell carries out.
 
 #include "ui/classes/class_pages.h"
+#include "ui/widgets/editor_document.h"
 
 #include <QMainWindow>
 
@@ -30,16 +31,17 @@ public:
     void showRecord(const ShipClassRecord& record) { pages_->show(record); }
     void reset();
 
-    // Whether the form holds edits: it differs from the design values and from the class last
-    // opened or exported.
-    bool holdsEdits() const;
-    void markUnchanged() { unchanged_ = record(); }
+    EditorDocument<ShipClassRecord>& document() { return document_; }
+    const EditorDocument<ShipClassRecord>& document() const { return document_; }
 
     int currentPage() const;
     void setCurrentPage(int page);
 
 signals:
     void openRequested();
+    void saveRequested();
+    void saveAsRequested();
+    void exportChangesRequested();
     void filesDropped(const QStringList& paths);
     void exportRequested();
     void quitRequested();
@@ -61,7 +63,7 @@ private:
     std::array<QLineEdit*, kPowerFieldCount> powerFields_ = {};
     bool budgetStale_ = true; // the first tick fills the figures
     QTimer* timer_ = nullptr;
-    ShipClassRecord unchanged_;
+    EditorDocument<ShipClassRecord> document_;
 };
 
 } // namespace keelwright

@@ -4,6 +4,7 @@
 #include "ui/widgets/qt_text.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -18,7 +19,7 @@ QString tr(const char* text) {
 }
 
 OpenedFile refused(const QString& path, const QString& reason) {
-    OpenedFile file{path, {}};
+    OpenedFile file{path, {}, {}};
     file.reading.refusal = utf8(reason);
     return file;
 }
@@ -49,8 +50,24 @@ OpenedFile readFile(const QString& path, const ShipClassRecord& currentClass) {
     const QByteArray bytes = file.read(qint64(kMaxCommandFileBytes) + 1);
     if (file.error() != QFileDevice::NoError)
         return refused(path, file.errorString());
-    return {path, readCommandFile(std::string_view(bytes.constData(), std::size_t(bytes.size())),
-                                  currentClass)};
+    return {path,
+            readCommandFile(std::string_view(bytes.constData(), std::size_t(bytes.size())),
+                            currentClass),
+            fileDigest(bytes)};
+}
+
+QByteArray fileDigest(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+std::optional<QByteArray> digestOnDisk(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(qint64(kMaxCommandFileBytes) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return fileDigest(bytes);
 }
 
 QString refusalText(const OpenedFile& file) {

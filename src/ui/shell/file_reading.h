@@ -4,14 +4,18 @@
 
 #include "core/shell/command_file_reading.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace keelwright {
 
 struct OpenedFile {
     QString path;
     FileReading reading;
+    QByteArray digest; // of the bytes read, to see later whether another program changed them
 
     QString name() const; // the file's name, as questions and warnings give it
 };
@@ -19,6 +23,10 @@ struct OpenedFile {
 // A file that is no regular file or is larger than a command file can be is refused before it
 // is read; a file that cannot be read is refused with the system's reason.
 OpenedFile readFile(const QString& path, const ShipClassRecord& currentClass);
+
+// A digest of a file's bytes, and of the file on disk now (nothing when it cannot be read).
+QByteArray fileDigest(const QByteArray& bytes);
+std::optional<QByteArray> digestOnDisk(const QString& path);
 
 // What a warning says of a file: why it was refused, or its first findings. Empty when there is
 // nothing to say.

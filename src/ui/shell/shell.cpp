@@ -7,6 +7,7 @@
 #include "ui/classes/class_editor_window.h"
 #include "ui/output/output_window.h"
 #include "ui/weapons/weapon_editor_window.h"
+#include "ui/widgets/close_guard.h"
 #include "ui/widgets/window_helpers.h"
 
 #include <QApplication>
@@ -20,12 +21,14 @@ OutputWindow* obtain(QPointer<OutputWindow>& slot, const char* name) {
     return slot;
 }
 
-void fill(OutputWindow* window, const std::string& text) {
+} // namespace
+
+void Shell::showExport(FileContent content, const std::string& text) {
+    OutputWindow* window = content == FileContent::Weapon ? obtain(weaponOutput_, "Form4")
+                                                          : obtain(classOutput_, "Form2");
     window->setText(QString::fromStdString(text));
     present(window);
 }
-
-} // namespace
 
 Shell::Shell() : classEditor_(std::make_unique<ClassEditorWindow>()) {
     listenTo(classEditor_.get());
@@ -36,6 +39,12 @@ void Shell::listenTo(ClassEditorWindow* editor) {
             [this] { showOpenDialog(classEditor_.get()); });
     connect(editor, &ClassEditorWindow::filesDropped, this,
             [this](const QStringList& paths) { openFiles(paths); });
+    connect(editor, &ClassEditorWindow::saveRequested, this,
+            [this] { save(FileContent::ShipClass); });
+    connect(editor, &ClassEditorWindow::saveAsRequested, this,
+            [this] { saveAs(FileContent::ShipClass); });
+    connect(editor, &ClassEditorWindow::exportChangesRequested, this, &Shell::exportClassChanges);
+    guardClose(editor, [this] { return mayClose(FileContent::ShipClass); });
     connect(editor, &ClassEditorWindow::exportRequested, this, &Shell::exportClass);
     connect(editor, &ClassEditorWindow::quitRequested, this, &Shell::askToQuit);
     connect(editor, &ClassEditorWindow::aboutRequested, this, &Shell::showAbout);
@@ -47,6 +56,12 @@ void Shell::listenTo(WeaponEditorWindow* editor) {
             [this] { showOpenDialog(weaponEditor_); });
     connect(editor, &WeaponEditorWindow::filesDropped, this,
             [this](const QStringList& paths) { openFiles(paths); });
+    connect(editor, &WeaponEditorWindow::saveRequested, this,
+            [this] { save(FileContent::Weapon); });
+    connect(editor, &WeaponEditorWindow::saveAsRequested, this,
+            [this] { saveAs(FileContent::Weapon); });
+    connect(editor, &WeaponEditorWindow::exportChangesRequested, this, &Shell::exportWeaponChanges);
+    guardClose(editor, [this] { return mayClose(FileContent::Weapon); });
     connect(editor, &WeaponEditorWindow::exportRequested, this, &Shell::exportWeapon);
 }
 
@@ -62,15 +77,17 @@ void Shell::start() {
 }
 
 void Shell::exportClass() {
-    fill(obtain(classOutput_, "Form2"), keelwright::exportClass(classEditor_->record()));
-    classEditor_->markUnchanged();
+    const ShipClassRecord record = classEditor_->record();
+    showExport(FileContent::ShipClass, keelwright::exportClass(record));
+    classEditor_->document().exported(record);
 }
 
 void Shell::exportWeapon() {
     if (!weaponEditor_)
         return;
-    fill(obtain(weaponOutput_, "Form4"), keelwright::exportWeapon(weaponEditor_->record()));
-    weaponEditor_->markUnchanged();
+    const WeaponRecord weapon = weaponEditor_->record();
+    showExport(FileContent::Weapon, keelwright::exportWeapon(weapon));
+    weaponEditor_->document().exported(weapon);
 }
 
 void Shell::openWeaponEditor() {
@@ -82,6 +99,11 @@ void Shell::openWeaponEditor() {
 }
 
 void Shell::askToQuit() {
+    // Edits a file would lose are the question then; saved or discarded, the program ends.
+    if (holdsUnsavedEdits(FileContent::ShipClass) || holdsUnsavedEdits(FileContent::Weapon)) {
+        settleUnsaved({FileContent::ShipClass, FileContent::Weapon}, [] { QApplication::exit(0); });
+        return;
+    }
     QMessageBox* box = openMessageBox(
         QMessageBox::Question, tr("Quit"), tr("Are you sure you want to quit?"),
         QMessageBox::Yes | QMessageBox::No, classEditor_.get(), QStringLiteral("QuitQuestion"));

@@ -10,10 +10,11 @@
 
 #include <QObject>
 #include <QPointer>
-
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace keelwright {
 
@@ -43,6 +44,14 @@ public:
     void showOpenDialog(QWidget* parent);
     void openFiles(const QStringList& paths, bool ask = true);
 
+    // The editing loop of each editor: Save writes the full export to the editor's file (asking
+    // first where that would lose lines of it), Save As to a file chosen; Export Changes writes
+    // only what differs from the form as last opened, saved or exported.
+    void save(FileContent editor, const std::function<void()>& then = {});
+    void saveAs(FileContent editor, const std::function<void()>& then = {});
+    void exportClassChanges();
+    void exportWeaponChanges();
+
 private:
     void listenTo(ClassEditorWindow* editor);
     void listenTo(WeaponEditorWindow* editor);
@@ -51,12 +60,26 @@ private:
     void offer(const OpenedFile& file, bool ask, QStringList& report);
     void apply(const OpenedFile& file);
     void warnAboutOpening(const QStringList& report);
+    void showExport(FileContent content, const std::string& text); // in its output window
+    bool holdsUnsavedEdits(FileContent content) const;
+    // Asks of each editor in turn that holds unsaved edits whether to save them, then goes on
+    // with `then`; Cancel stops there.
+    void settleUnsaved(QList<FileContent> editors, const std::function<void()>& then);
+    bool mayClose(FileContent editor);
+    // Calls `visit` with the editor of that kind; the weapon editor may be gone (nullptr).
+    template <class Visit> void visitEditor(FileContent content, Visit visit) const {
+        if (content == FileContent::Weapon)
+            visit(weaponEditor_.data());
+        else
+            visit(classEditor_.get());
+    }
 
     std::unique_ptr<ClassEditorWindow> classEditor_;
     // Created on first use; a window closed by its user is gone, and the next use makes it anew.
     QPointer<OutputWindow> classOutput_;
     QPointer<WeaponEditorWindow> weaponEditor_;
     QPointer<OutputWindow> weaponOutput_;
+    bool closingSettled_ = false; // an editor closes after its Save question was answered
 };
 
 } // namespace keelwright

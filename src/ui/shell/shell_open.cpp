@@ -49,9 +49,11 @@ QWidget* Shell::editorFor(FileContent content) const {
 }
 
 bool Shell::holdsEdits(FileContent content) const {
-    if (content == FileContent::Weapon)
-        return weaponEditor_ && weaponEditor_->holdsEdits();
-    return classEditor_->holdsEdits();
+    bool holds = false;
+    visitEditor(content, [&](auto* editor) {
+        holds = editor && editor->document().holdsEdits(editor->record());
+    });
+    return holds;
 }
 
 void Shell::offer(const OpenedFile& file, bool ask, QStringList& report) {
@@ -78,14 +80,16 @@ void Shell::offer(const OpenedFile& file, bool ask, QStringList& report) {
 }
 
 void Shell::apply(const OpenedFile& file) {
+    const EditorFile tie{file.path, file.digest, file.reading.linesNotOnForm,
+                         file.reading.fromWindows1252};
     if (file.reading.content == FileContent::Weapon) {
         openWeaponEditor();
         weaponEditor_->showRecord(file.reading.weapon);
-        weaponEditor_->markUnchanged();
+        weaponEditor_->document().tie(weaponEditor_->record(), tie);
         return;
     }
     classEditor_->showRecord(file.reading.shipClass);
-    classEditor_->markUnchanged();
+    classEditor_->document().tie(classEditor_->record(), tie);
     present(classEditor_.get());
 }
 

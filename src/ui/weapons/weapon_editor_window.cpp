@@ -47,6 +47,13 @@ void WeaponEditorWindow::buildMenu() {
     file->setObjectName(QStringLiteral("mnufile"));
     connect(addCommand(file, tr("&Open..."), "mnufileopen", "Ctrl+O"), &QAction::triggered, this,
             &WeaponEditorWindow::openRequested);
+    // Before the design's items: the editing loop of a form that belongs to a file.
+    connect(addCommand(file, tr("&Save"), "mnufilesave2", "Ctrl+S"), &QAction::triggered, this,
+            &WeaponEditorWindow::saveRequested);
+    connect(addCommand(file, tr("Save &As..."), "mnufilesaveas", "Ctrl+Shift+S"),
+            &QAction::triggered, this, &WeaponEditorWindow::saveAsRequested);
+    connect(addCommand(file, tr("Export &Changes"), "mnufilechanges", "Ctrl+Shift+E"),
+            &QAction::triggered, this, &WeaponEditorWindow::exportChangesRequested);
     addNamedSeparator(file, "mnufileopensep");
     connect(addCommand(file, tr("&Export to screen"), "mnufileexport"), &QAction::triggered, this,
             &WeaponEditorWindow::exportRequested);
@@ -92,11 +99,6 @@ void WeaponEditorWindow::buildControls() {
                            std::max(pixels(kClientHeight), needed.bottom() + kBottomMargin));
     setCentralWidget(client);
     binder_.widget(0)->setFocus();
-}
-
-bool WeaponEditorWindow::holdsEdits() const {
-    const WeaponRecord now = record();
-    return now != WeaponRecord{} && now != unchanged_;
 }
 
 void WeaponEditorWindow::reset() {

@@ -3,6 +3,7 @@
 // Form3, the weapon editor: one weapon's nine values and two flags, its Reset and its export.
 
 #include "core/weapons/weapon_record.h"
+#include "ui/widgets/editor_document.h"
 #include "ui/widgets/form_binder.h"
 
 #include <QMainWindow>
@@ -18,13 +19,14 @@ public:
     void showRecord(const WeaponRecord& weapon) { binder_.show(weaponTexts(weapon)); }
     void reset();
 
-    // Whether the form holds edits: it differs from the design values and from the weapon last
-    // opened or exported.
-    bool holdsEdits() const;
-    void markUnchanged() { unchanged_ = record(); }
+    EditorDocument<WeaponRecord>& document() { return document_; }
+    const EditorDocument<WeaponRecord>& document() const { return document_; }
 
 signals:
     void openRequested();
+    void saveRequested();
+    void saveAsRequested();
+    void exportChangesRequested();
     void filesDropped(const QStringList& paths);
     void exportRequested();
 
@@ -33,7 +35,7 @@ private:
     void buildControls();
 
     FormBinder binder_; // parallel to weaponControls()
-    WeaponRecord unchanged_;
+    EditorDocument<WeaponRecord> document_;
 };
 
 } // namespace keelwright

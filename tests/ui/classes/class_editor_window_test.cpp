@@ -205,10 +205,15 @@ TEST(ClassEditorMenus, CaptionsNamesAndShortcuts) {
         const char* name;
         const char* caption;
         const char* keys;
-    } commands[] = {
-        {"mnufileopen", "&Open...", "Ctrl+O"}, {"mnufilescreen", "&Export to Screen", "Ctrl+E"},
-        {"mnureset", "Reset", "Ctrl+R"},       {"mnufilequit", "Quit", "Ctrl+Q"},
-        {"mnuhelpabout", "About", ""},         {"mnuweap", "Weapon Editor", ""}};
+    } commands[] = {{"mnufileopen", "&Open...", "Ctrl+O"},
+                    {"mnufilesave2", "&Save", "Ctrl+S"},
+                    {"mnufilesaveas", "Save &As...", "Ctrl+Shift+S"},
+                    {"mnufilechanges", "Export &Changes", "Ctrl+Shift+E"},
+                    {"mnufilescreen", "&Export to Screen", "Ctrl+E"},
+                    {"mnureset", "Reset", "Ctrl+R"},
+                    {"mnufilequit", "Quit", "Ctrl+Q"},
+                    {"mnuhelpabout", "About", ""},
+                    {"mnuweap", "Weapon Editor", ""}};
     for (const auto& c : commands) {
         auto* action = child<QAction>(&window, c.name);
         ASSERT_NE(action, nullptr);
@@ -219,12 +224,13 @@ TEST(ClassEditorMenus, CaptionsNamesAndShortcuts) {
     EXPECT_EQ(child<QMenu>(&window, "mnuhelp")->title(), "&Help");
     EXPECT_TRUE(child<QAction>(&window, "mnufilesep")->isSeparator());
     EXPECT_TRUE(child<QAction>(&window, "space")->isSeparator());
-    // Open stands first, above the commands the editor always had.
+    // Open and the file commands stand first, above the commands the editor always had.
     QStringList fileMenu;
     for (const QAction* action : child<QMenu>(&window, "mnufile")->actions())
         fileMenu << action->objectName();
-    EXPECT_EQ(fileMenu.join(' '),
-              "mnufileopen mnufileopensep mnufilescreen mnufilesep mnureset space mnufilequit");
+    EXPECT_EQ(fileMenu.join(' '), "mnufileopen mnufilesave2 mnufilesaveas mnufilechanges "
+                                  "mnufileopensep mnufilescreen mnufilesep mnureset space "
+                                  "mnufilequit");
     const auto bar = window.menuBar()->actions();
     ASSERT_EQ(bar.size(), 3);
     EXPECT_EQ(bar[2]->objectName(), "mnuweap");
@@ -235,6 +241,9 @@ TEST_F(ClassEditorTest, ShortcutsActFromEveryPage) {
     QSignalSpy exports(&window, &ClassEditorWindow::exportRequested);
     QSignalSpy quits(&window, &ClassEditorWindow::quitRequested);
     QSignalSpy opens(&window, &ClassEditorWindow::openRequested);
+    QSignalSpy saves(&window, &ClassEditorWindow::saveRequested);
+    QSignalSpy savesAs(&window, &ClassEditorWindow::saveAsRequested);
+    QSignalSpy changes(&window, &ClassEditorWindow::exportChangesRequested);
     for (int page = 0; page < 16; ++page) {
         QWidget* field = focusFieldOn(page);
         ASSERT_NE(field, nullptr);
@@ -243,7 +252,13 @@ TEST_F(ClassEditorTest, ShortcutsActFromEveryPage) {
         QTest::keyClick(field, Qt::Key_Q, Qt::ControlModifier);
         QTest::keyClick(field, Qt::Key_R, Qt::ControlModifier);
         QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(opens.count(), page + 1);
+        EXPECT_EQ(saves.count(), page + 1);
+        EXPECT_EQ(savesAs.count(), page + 1);
+        EXPECT_EQ(changes.count(), page + 1);
         EXPECT_EQ(exports.count(), page + 1);
         EXPECT_EQ(quits.count(), page + 1);
         EXPECT_NE(static_cast<QLineEdit*>(field)->text(), "x") << "Reset from page " << page;

@@ -62,17 +62,31 @@ TEST_F(WeaponEditorTest, MenuHasOpenThenExportAndResetWithoutShortcuts) {
     QStringList fileMenu;
     for (const QAction* action : child<QMenu>(window, "mnufile")->actions())
         fileMenu << action->objectName();
-    EXPECT_EQ(fileMenu.join(' '), "mnufileopen mnufileopensep mnufileexport space mnufilereset");
+    EXPECT_EQ(fileMenu.join(' '), "mnufileopen mnufilesave2 mnufilesaveas mnufilechanges "
+                                  "mnufileopensep mnufileexport space mnufilereset");
     EXPECT_EQ(child<QAction>(window, "mnufileopen")->shortcut().toString(), "Ctrl+O");
+    EXPECT_EQ(child<QAction>(window, "mnufilesave2")->text(), "&Save");
+    EXPECT_EQ(child<QAction>(window, "mnufilesaveas")->text(), "Save &As...");
+    EXPECT_EQ(child<QAction>(window, "mnufilechanges")->text(), "Export &Changes");
 }
 
-TEST_F(WeaponEditorTest, ShortcutOpenActsFromEveryField) {
+TEST_F(WeaponEditorTest, ShortcutsOfTheFileCommandsActFromEveryField) {
     QSignalSpy opens(window.data(), &WeaponEditorWindow::openRequested);
+    QSignalSpy saves(window.data(), &WeaponEditorWindow::saveRequested);
+    QSignalSpy savesAs(window.data(), &WeaponEditorWindow::saveAsRequested);
+    QSignalSpy changes(window.data(), &WeaponEditorWindow::exportChangesRequested);
     for (QLineEdit* field : window->findChildren<QLineEdit*>()) {
         field->setFocus();
         QTest::keyClick(field, Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(field, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
     }
-    EXPECT_EQ(opens.count(), window->findChildren<QLineEdit*>().size());
+    const auto fields = window->findChildren<QLineEdit*>().size();
+    EXPECT_EQ(opens.count(), fields);
+    EXPECT_EQ(saves.count(), fields);
+    EXPECT_EQ(savesAs.count(), fields);
+    EXPECT_EQ(changes.count(), fields);
 }
 
 TEST_F(WeaponEditorTest, LongTextsStayWhole) {

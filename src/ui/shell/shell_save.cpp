@@ -1,0 +1,261 @@
+// SPDX-License-Identifier: MIT
+// The editors' way back to the file and the game: Save, Save As, Export Changes, and the
+// questions asked before edits or lines of a file could be lost.
+#include "core/export/class_export.h"
+#include "core/shell/file_names.h"
+#include "core/weapons/weapon_export.h"
+#include "ui/output/text_file.h"
+#include "ui/shell/file_reading.h"
+#include "ui/shell/shell.h"
+#include "ui/widgets/qt_text.h"
+#include "ui/widgets/window_helpers.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+
+#include <string>
+#include <utility>
+
+namespace keelwright {
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("keelwright::Save", text);
+}
+
+using Then = std::function<void()>;
+
+std::string fullExport(const ShipClassRecord& shipClass) {
+    return exportClass(shipClass);
+}
+std::string fullExport(const WeaponRecord& weapon) {
+    return exportWeapon(weapon);
+}
+
+std::string suggestedName(const ShipClassRecord& shipClass) {
+    return suggestedFileName(shipClass.text("Text2"), "class");
+}
+std::string suggestedName(const WeaponRecord& weapon) {
+    return suggestedFileName(weapon.name, "weapon");
+}
+
+QString fileName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+// What replacing the editor's file would cost, each in a sentence; empty when nothing.
+QStringList risksOfReplacing(const EditorFile& file) {
+    QStringList risks;
+    const QString name = fileName(file.path);
+    if (file.linesNotOnForm == 1)
+        risks << tr("%1 holds 1 line that is not on the form; saving replaces the whole file and "
+                    "it is lost.")
+                     .arg(name);
+    else if (file.linesNotOnForm > 1)
+        risks << tr("%1 holds %2 lines that are not on the form; saving replaces the whole file "
+                    "and they are lost.")
+                     .arg(name)
+                     .arg(file.linesNotOnForm);
+    const auto onDisk = digestOnDisk(file.path);
+    if (onDisk && *onDisk != file.digest)
+        risks << tr("%1 was changed by another program since it was opened or saved; saving "
+                    "replaces that change.")
+                     .arg(name);
+    if (file.fromWindows1252)
+        risks << tr("%1 was read as Windows-1252; it is saved as UTF-8.").arg(name);
+    return risks;
+}
+
+// Writes the form's full export to `path` and makes it the editor's file. A failed write leaves
+// the file as it was and says why.
+template <class Editor> void writeForm(Editor* editor, const QString& path, const Then& then) {
+    const auto record = editor->record();
+    const QByteArray bytes = QByteArray::fromStdString(fullExport(record));
+    if (const auto failure = writeFileAtomically(path, bytes)) {
+        openMessageBox(QMessageBox::Warning, tr("Save"),
+                       tr("%1 could not be saved.\n\n%2").arg(path, *failure), QMessageBox::Ok,
+                       editor, QStringLiteral("SaveFailed"))
+            ->show();
+        return;
+    }
+    editor->document().tie(record, EditorFile{path, fileDigest(bytes), 0, false});
+    if (then)
+        then();
+}
+
+template <class Editor> void saveFormAs(Editor* editor, const Then& then);
+
+// Save over the editor's own file, after a question where that would lose something.
+template <class Editor> void saveForm(Editor* editor, const Then& then) {
+    const EditorFile& file = editor->document().file();
+    if (file.path.isEmpty()) {
+        saveFormAs(editor, then);
+        return;
+    }
+    const QStringList risks = risksOfReplacing(file);
+    if (risks.isEmpty()) {
+        writeForm(editor, file.path, then);
+        return;
+    }
+    QMessageBox* box = openMessageBox(
+        QMessageBox::Warning, tr("Save"), risks.join(u' ') + u' ' + tr("Save anyway?"),
+        QMessageBox::Yes | QMessageBox::No, editor, QStringLiteral("ReplaceFileQuestion"));
+    box->setDefaultButton(QMessageBox::No);
+    QObject::connect(box, &QMessageBox::finished, editor, [editor, path = file.path, then](int a) {
+        if (a == QMessageBox::Yes)
+            writeForm(editor, path, then);
+    });
+    box->show();
+}
+
+template <class Editor> void saveFormAs(Editor* editor, const Then& then) {
+    const QString textFiles = QStringLiteral("Text Files (*.txt)");
+    QFileDialog* dialog =
+        openFileDialog(editor, QStringLiteral("SaveAsDialog"), QFileDialog::AcceptSave,
+                       {textFiles, QStringLiteral("All Files (*)")}, textFiles);
+    // Qt's dialog asks before it replaces an existing file.
+    const QString current = editor->document().file().path;
+    if (current.isEmpty()) {
+        dialog->setDirectory(QDir::currentPath());
+        dialog->selectFile(qs(suggestedName(editor->record())));
+    } else {
+        dialog->selectFile(current);
+    }
+    QObject::connect(dialog, &QFileDialog::fileSelected, editor,
+                     [editor, then](const QString& path) {
+                         // The editor's own file keeps Save's questions about what it holds.
+                         const QString own = editor->document().file().path;
+                         if (!own.isEmpty() && sameFile(path, own))
+                             saveForm(editor, then);
+                         else
+                             writeForm(editor, path, then);
+                     });
+    dialog->show();
+}
+
+// A box titled "Export Changes" that tells and needs no answer.
+void tellAboutChanges(QWidget* editor, const QString& text, const char* name) {
+    QMessageBox* box = openMessageBox(QMessageBox::Information, tr("Export Changes"), text,
+                                      QMessageBox::Ok, editor, QString::fromLatin1(name));
+    box->setTextFormat(Qt::PlainText);
+    box->show();
+}
+
+void tellNothingChanged(QWidget* editor) {
+    tellAboutChanges(editor,
+                     tr("Nothing has changed since the file was opened, saved or exported."),
+                     "NothingChanged");
+}
+
+} // namespace
+
+void Shell::save(FileContent content, const Then& then) {
+    visitEditor(content, [&](auto* editor) {
+        if (editor)
+            saveForm(editor, then);
+    });
+}
+
+void Shell::saveAs(FileContent content, const Then& then) {
+    visitEditor(content, [&](auto* editor) {
+        if (editor)
+            saveFormAs(editor, then);
+    });
+}
+
+void Shell::exportClassChanges() {
+    const ShipClassRecord record = classEditor_->record();
+    const ClassChanges changes =
+        keelwright::exportClassChanges(classEditor_->document().baseline(), record);
+    if (changes.text.empty() && changes.systemsLeft.empty()) {
+        tellNothingChanged(classEditor_.get());
+        return;
+    }
+    // With only systems taken out there is no line to write: the output stays as it was.
+    if (!changes.text.empty())
+        showExport(FileContent::ShipClass, changes.text);
+    classEditor_->document().exported(record);
+    if (changes.systemsLeft.empty())
+        return;
+    QStringList systems;
+    for (const std::string_view title : changes.systemsLeft)
+        systems << qs(title);
+    tellAboutChanges(classEditor_.get(),
+                     tr("No command takes a system out of a class, so these systems stay in the "
+                        "game although they are no longer included: %1.")
+                         .arg(systems.join(QStringLiteral(", "))),
+                     "SystemsStay");
+}
+
+void Shell::exportWeaponChanges() {
+    if (!weaponEditor_)
+        return;
+    const WeaponRecord weapon = weaponEditor_->record();
+    const std::string text =
+        keelwright::exportWeaponChanges(weaponEditor_->document().baseline(), weapon);
+    if (text.empty()) {
+        tellNothingChanged(weaponEditor_);
+        return;
+    }
+    showExport(FileContent::Weapon, text);
+    weaponEditor_->document().exported(weapon);
+}
+
+bool Shell::holdsUnsavedEdits(FileContent content) const {
+    bool holds = false;
+    visitEditor(content, [&](auto* editor) {
+        holds = editor && editor->document().holdsUnsavedEdits(editor->record());
+    });
+    return holds;
+}
+
+void Shell::settleUnsaved(QList<FileContent> editors, const Then& then) {
+    while (!editors.isEmpty() && !holdsUnsavedEdits(editors.first()))
+        editors.removeFirst();
+    if (editors.isEmpty()) {
+        then();
+        return;
+    }
+    const FileContent content = editors.takeFirst();
+    QWidget* editor =
+        content == FileContent::Weapon ? static_cast<QWidget*>(weaponEditor_) : classEditor_.get();
+    QString path;
+    visitEditor(content, [&](auto* e) { path = e->document().file().path; });
+    present(editor);
+    QMessageBox* box = openMessageBox(
+        QMessageBox::Question, tr("Save"), tr("Save the changes to %1?").arg(fileName(path)),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, editor,
+        QStringLiteral("SaveChangesQuestion"));
+    box->setDefaultButton(QMessageBox::Save);
+    connect(box, &QMessageBox::finished, this, [this, content, editors, then](int answer) {
+        const auto goOn = [this, editors, then] { settleUnsaved(editors, then); };
+        if (answer == QMessageBox::Save)
+            save(content, goOn);
+        else if (answer == QMessageBox::Discard)
+            goOn();
+    });
+    box->show();
+}
+
+bool Shell::mayClose(FileContent content) {
+    if (closingSettled_ || !holdsUnsavedEdits(content))
+        return true;
+    settleUnsaved({content}, [this, content] {
+        visitEditor(content, [this](auto* editor) {
+            if (!editor)
+                return;
+            closingSettled_ = true;
+            editor->close();
+            closingSettled_ = false;
+        });
+    });
+    return false;
+}
+
+} // namespace keelwright
