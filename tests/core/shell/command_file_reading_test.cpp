@@ -46,5 +46,36 @@ TEST(CommandFileReading, CutAndDamagedFilesAreReadOrRefused) {
     }
 }
 
+// Saving the form over its file drops every line its export does not write again: the count
+// must see each kind of such line, and no line of a clean file.
+TEST(CommandFileReading, LinesNotOnTheFormAreCounted) {
+    using namespace std::string_literals;
+    const std::string shipClass = exportClass({});
+    const std::string laser = testing::kTorpedoLaserText;
+    std::string cafe = laser;
+    cafe.replace(cafe.find("Torpedo"), 7, "Caf\xE9");
+    const struct {
+        std::string bytes;
+        std::size_t lost;
+        bool windows1252;
+    } cases[] = {
+        {shipClass, 0, false},
+        {laser, 0, false},
+        {"\xEF\xBB\xBF"s + laser + "\n\n", 0, false}, // a BOM, blank lines, LF ends
+        {shipClass + "@space/setclass 9/name=Other\r\n", 1, false},
+        {shipClass + "@space/setclass #/colour=red\r\n", 1, false},
+        {"@space/setclass Class #/name=Old\r\n" + shipClass, 1, false}, // the last value holds
+        {shipClass + shipClass.substr(0, shipClass.find("\r\n") + 2), 1, false}, // a line twice
+        {laser + "\r\n@space/setweapon 8/name=Lance\r\nnotes\r\n", 2, false},
+        {cafe, 0, true}, // read as Windows-1252, and every line on the form
+    };
+    for (const auto& c : cases) {
+        const FileReading reading = readCommandFile(c.bytes, {});
+        ASSERT_FALSE(reading.refusal.has_value()) << c.bytes;
+        EXPECT_EQ(reading.linesNotOnForm, c.lost) << c.bytes;
+        EXPECT_EQ(reading.fromWindows1252, c.windows1252) << c.bytes;
+    }
+}
+
 } // namespace
 } // namespace keelwright
