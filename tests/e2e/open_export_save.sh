@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # End to end on a real X server: start Keelwright with a saved command file, export it from the
 # editor it opens in, save the output window's text through the Save As dialog by keyboard, and
-# expect the very bytes that were opened. Once with a ship class, once with a weapon.
+# expect the very bytes that were opened. Once with a ship class, once with a weapon. The same
+# for keelwright.exe under Wine, with Windows paths.
 set -euo pipefail
 program=${1:?usage: open_export_save.sh path/to/keelwright VERSION}
 version=${2:?usage: open_export_save.sh path/to/keelwright VERSION}
@@ -15,8 +16,7 @@ round_trip() { # file, editor title, export keys...
     local file=$1 title=$2 editor output dialog saved
     shift 2
     saved="$HOME/saved-$(basename "$file")"
-    "$program" "$file" >"$workdir/app.log" 2>&1 &
-    app=$!
+    start_program "$(native_path "$file")"
     editor=$(wait_for_window "$title" 30)
     xdotool windowfocus --sync "$editor"
     sleep 0.5 # the first keys after the window maps may be lost otherwise
@@ -27,7 +27,7 @@ round_trip() { # file, editor title, export keys...
     dialog=$(wait_for_window "Save As" 15)
     xdotool windowfocus --sync "$dialog"
     sleep 0.3
-    xdotool type --delay 20 "$saved"
+    xdotool type --delay 20 "$(native_path "$saved")"
     xdotool key Return
     wait_for_file "$saved" 15
     if ! cmp "$file" "$saved"; then

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Sourced by the end-to-end tests: an X server of their own under Xvfb, a scratch home and
-# configuration folder, and a way to wait for a window by its title.
+# configuration folder, a way to wait for a window by its title, and the program under test:
+# the Linux one, or keelwright.exe run by Wine in a Wine prefix of the test's own.
 workdir=$(mktemp -d)
 exec 3>"$workdir/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$workdir/xvfb.log" 2>&1 &
@@ -8,6 +9,7 @@ xvfb=$!
 app=
 cleanup() {
     [[ -n "$app" ]] && kill "$app" 2>/dev/null || true
+    [[ -n "${WINEPREFIX:-}" ]] && wineserver -k 2>/dev/null || true
     kill "$xvfb" 2>/dev/null || true
     rm -rf "$workdir"
 }
@@ -19,6 +21,32 @@ export QT_QPA_PLATFORM=xcb
 # Whatever the program might store would land here, where the tests can look for it.
 export HOME="$workdir/home" XDG_CONFIG_HOME="$workdir/home/.config"
 mkdir -p "$XDG_CONFIG_HOME"
+
+windows=
+if [[ "${program:-}" == *.exe ]]; then
+    windows=1
+    export WINEPREFIX="$workdir/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    unset QT_QPA_PLATFORM # Qt's Windows platform plugin
+    wineboot --init >/dev/null 2>&1
+    wineserver -w
+    # What the Windows user's profile and registry hold before the program first runs.
+    find "$WINEPREFIX/drive_c/users" -path '*/Temp' -prune -o -type f -print | sort >"$workdir/profile"
+fi
+
+# Starts the program with these arguments in the background; its process id is in $app.
+start_program() {
+    if [[ -n "$windows" ]]; then
+        wine "$program" "$@" >"$workdir/app.log" 2>&1 &
+    else
+        "$program" "$@" >"$workdir/app.log" 2>&1 &
+    fi
+    app=$!
+}
+
+# A path as the program names files: Wine's drive Z: is the Linux root.
+native_path() {
+    if [[ -n "$windows" ]]; then winepath -w "$1" 2>/dev/null; else echo "$1"; fi
+}
 
 wait_for_window() { # title, seconds; prints the window id
     local deadline=$((SECONDS + $2))
@@ -43,12 +71,19 @@ wait_for_file() { # path, seconds
     return 1
 }
 
-# Nothing may be stored between runs: the home folder holds what the tests put there, no more.
+# Nothing may be stored between runs: the home folder holds what the tests put there, no more;
+# on Windows, no registry key under Software and no file in the user's profile either.
 expect_nothing_stored() {
     local stored
     stored=$(find "$HOME" -mindepth 1 ! -path "$XDG_CONFIG_HOME" ! -path "$HOME/saved*" -print)
+    if [[ -n "$windows" ]]; then
+        wineserver -w # the registry is written to user.reg as Wine ends
+        stored+=$(grep -iE '^\[Software\\\\(QtProject|Keelwright)' "$WINEPREFIX/user.reg" || true)
+        stored+=$(find "$WINEPREFIX/drive_c/users" -path '*/Temp' -prune -o -type f -print | sort |
+            comm -13 "$workdir/profile" -)
+    fi
     if [[ -n "$stored" ]]; then
-        echo "stored in the home folder:" >&2
+        echo "stored between runs:" >&2
         echo "$stored" >&2
         return 1
     fi

@@ -34,6 +34,8 @@ QFileDialog* openFileDialog(QWidget* parent, const QString& objectName,
     auto* dialog = new QFileDialog(parent);
     dialog->setObjectName(objectName);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // The dialog writes its history as it goes; what it wrote outside the scratch folder goes too.
+    QObject::connect(dialog, &QObject::destroyed, [] { putBackDialogHistory(); });
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->setAcceptMode(mode);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
