@@ -24,8 +24,7 @@ expect_bytes() { # file, expected file, what
 
 ship="$HOME/saved-galleon.txt"
 cp "$data/galleon.txt" "$ship"
-"$program" "$ship" >"$workdir/app.log" 2>&1 &
-app=$!
+start_program "$ship"
 editor=$(wait_for_window "Keelwright $version" 30)
 xdotool windowfocus --sync "$editor"
 sleep 0.5 # the first keys after the window maps may be lost otherwise
@@ -33,15 +32,7 @@ sleep 0.5 # the first keys after the window maps may be lost otherwise
 # system's Include box stands just before its Name.
 xdotool key --clearmodifiers Tab Tab Tab End 9 ctrl+Next ctrl+Next Tab shift+Tab space
 xdotool key --clearmodifiers ctrl+shift+e
-output=$(wait_for_window "Copy and Paste this to MUSH" 15)
-xdotool windowfocus --sync "$output"
-xdotool key --clearmodifiers ctrl+s
-dialog=$(wait_for_window "Save As" 15)
-xdotool windowfocus --sync "$dialog"
-sleep 0.3
-xdotool type --delay 20 "$HOME/saved-changes.txt"
-xdotool key Return
-wait_for_file "$HOME/saved-changes.txt" 15
+save_output_as "$HOME/saved-changes.txt"
 expect_bytes "$HOME/saved-changes.txt" "$data/galleon-changes.txt" "Export Changes"
 
 xdotool windowfocus --sync "$editor"

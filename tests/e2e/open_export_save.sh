@@ -13,7 +13,7 @@ source "$(dirname "$0")/x_session.sh"
 
 # Opens FILE at start, runs the export keys in the window titled EDITOR, saves to SAVED.
 round_trip() { # file, editor title, export keys...
-    local file=$1 title=$2 editor output dialog saved
+    local file=$1 title=$2 editor saved
     shift 2
     saved="$HOME/saved-$(basename "$file")"
     start_program "$(native_path "$file")"
@@ -21,15 +21,7 @@ round_trip() { # file, editor title, export keys...
     xdotool windowfocus --sync "$editor"
     sleep 0.5 # the first keys after the window maps may be lost otherwise
     xdotool key --clearmodifiers "$@"
-    output=$(wait_for_window "Copy and Paste this to MUSH" 15)
-    xdotool windowfocus --sync "$output"
-    xdotool key --clearmodifiers ctrl+s
-    dialog=$(wait_for_window "Save As" 15)
-    xdotool windowfocus --sync "$dialog"
-    sleep 0.3
-    xdotool type --delay 20 "$(native_path "$saved")"
-    xdotool key Return
-    wait_for_file "$saved" 15
+    save_output_as "$saved"
     if ! cmp "$file" "$saved"; then
         echo "the saved text differs from $(basename "$file"):" >&2
         diff <(od -c "$file") <(od -c "$saved") | head -20 >&2

@@ -71,6 +71,20 @@ wait_for_file() { # path, seconds
     return 1
 }
 
+# Saves what the output window in front shows through its Save As dialog, by keyboard, to PATH.
+save_output_as() { # path
+    local output dialog
+    output=$(wait_for_window "Copy and Paste this to MUSH" 15)
+    xdotool windowfocus --sync "$output"
+    xdotool key --clearmodifiers ctrl+s
+    dialog=$(wait_for_window "Save As" 15)
+    xdotool windowfocus --sync "$dialog"
+    sleep 0.3
+    xdotool type --delay 20 "$(native_path "$1")"
+    xdotool key Return
+    wait_for_file "$1" 15
+}
+
 # Nothing may be stored between runs: the home folder holds what the tests put there, no more;
 # on Windows, no registry key under Software and no file in the user's profile either.
 expect_nothing_stored() {

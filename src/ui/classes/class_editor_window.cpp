@@ -3,6 +3,7 @@
 
 #include "core/classes/power_budget.h"
 #include "core/version.h"
+#include "ui/widgets/file_commands.h"
 #include "ui/widgets/file_drop.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/shortcut_precedence.h"
@@ -84,16 +85,7 @@ ClassEditorWindow::~ClassEditorWindow() = default;
 void ClassEditorWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnufile"));
-    connect(addCommand(file, tr("&Open..."), "mnufileopen", "Ctrl+O"), &QAction::triggered, this,
-            &ClassEditorWindow::openRequested);
-    // Before the design's items: the editing loop of a form that belongs to a file.
-    connect(addCommand(file, tr("&Save"), "mnufilesave2", "Ctrl+S"), &QAction::triggered, this,
-            &ClassEditorWindow::saveRequested);
-    connect(addCommand(file, tr("Save &As..."), "mnufilesaveas", "Ctrl+Shift+S"),
-            &QAction::triggered, this, &ClassEditorWindow::saveAsRequested);
-    connect(addCommand(file, tr("Export &Changes"), "mnufilechanges", "Ctrl+Shift+E"),
-            &QAction::triggered, this, &ClassEditorWindow::exportChangesRequested);
-    addNamedSeparator(file, "mnufileopensep");
+    addFileCommands(file, this);
     connect(addCommand(file, tr("&Export to Screen"), "mnufilescreen", "Ctrl+E"),
             &QAction::triggered, this, &ClassEditorWindow::exportRequested);
     addNamedSeparator(file, "mnufilesep");

@@ -34,17 +34,19 @@ Shell::Shell() : classEditor_(std::make_unique<ClassEditorWindow>()) {
     listenTo(classEditor_.get());
 }
 
-void Shell::listenTo(ClassEditorWindow* editor) {
-    connect(editor, &ClassEditorWindow::openRequested, this,
-            [this] { showOpenDialog(classEditor_.get()); });
-    connect(editor, &ClassEditorWindow::filesDropped, this,
+// What both editors ask of the shell alike.
+template <class Editor> void Shell::listenToFileCommands(Editor* editor, FileContent content) {
+    connect(editor, &Editor::openRequested, this, [this, editor] { showOpenDialog(editor); });
+    connect(editor, &Editor::filesDropped, this,
             [this](const QStringList& paths) { openFiles(paths); });
-    connect(editor, &ClassEditorWindow::saveRequested, this,
-            [this] { save(FileContent::ShipClass); });
-    connect(editor, &ClassEditorWindow::saveAsRequested, this,
-            [this] { saveAs(FileContent::ShipClass); });
+    connect(editor, &Editor::saveRequested, this, [this, content] { save(content); });
+    connect(editor, &Editor::saveAsRequested, this, [this, content] { saveAs(content); });
+    guardClose(editor, [this, content] { return mayClose(content); });
+}
+
+void Shell::listenTo(ClassEditorWindow* editor) {
+    listenToFileCommands(editor, FileContent::ShipClass);
     connect(editor, &ClassEditorWindow::exportChangesRequested, this, &Shell::exportClassChanges);
-    guardClose(editor, [this] { return mayClose(FileContent::ShipClass); });
     connect(editor, &ClassEditorWindow::exportRequested, this, &Shell::exportClass);
     connect(editor, &ClassEditorWindow::quitRequested, this, &Shell::askToQuit);
     connect(editor, &ClassEditorWindow::aboutRequested, this, &Shell::showAbout);
@@ -52,16 +54,8 @@ void Shell::listenTo(ClassEditorWindow* editor) {
 }
 
 void Shell::listenTo(WeaponEditorWindow* editor) {
-    connect(editor, &WeaponEditorWindow::openRequested, this,
-            [this] { showOpenDialog(weaponEditor_); });
-    connect(editor, &WeaponEditorWindow::filesDropped, this,
-            [this](const QStringList& paths) { openFiles(paths); });
-    connect(editor, &WeaponEditorWindow::saveRequested, this,
-            [this] { save(FileContent::Weapon); });
-    connect(editor, &WeaponEditorWindow::saveAsRequested, this,
-            [this] { saveAs(FileContent::Weapon); });
+    listenToFileCommands(editor, FileContent::Weapon);
     connect(editor, &WeaponEditorWindow::exportChangesRequested, this, &Shell::exportWeaponChanges);
-    guardClose(editor, [this] { return mayClose(FileContent::Weapon); });
     connect(editor, &WeaponEditorWindow::exportRequested, this, &Shell::exportWeapon);
 }
 

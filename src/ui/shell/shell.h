@@ -55,6 +55,7 @@ public:
 private:
     void listenTo(ClassEditorWindow* editor);
     void listenTo(WeaponEditorWindow* editor);
+    template <class Editor> void listenToFileCommands(Editor* editor, FileContent content);
     QWidget* editorFor(FileContent content) const;
     bool holdsEdits(FileContent content) const;
     void offer(const OpenedFile& file, bool ask, QStringList& report);

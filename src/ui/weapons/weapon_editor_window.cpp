@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/weapons/weapon_editor_window.h"
 
+#include "ui/widgets/file_commands.h"
 #include "ui/widgets/file_drop.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/shortcut_precedence.h"
@@ -45,16 +46,7 @@ WeaponEditorWindow::WeaponEditorWindow() : QMainWindow(nullptr) {
 void WeaponEditorWindow::buildMenu() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnufile"));
-    connect(addCommand(file, tr("&Open..."), "mnufileopen", "Ctrl+O"), &QAction::triggered, this,
-            &WeaponEditorWindow::openRequested);
-    // Before the design's items: the editing loop of a form that belongs to a file.
-    connect(addCommand(file, tr("&Save"), "mnufilesave2", "Ctrl+S"), &QAction::triggered, this,
-            &WeaponEditorWindow::saveRequested);
-    connect(addCommand(file, tr("Save &As..."), "mnufilesaveas", "Ctrl+Shift+S"),
-            &QAction::triggered, this, &WeaponEditorWindow::saveAsRequested);
-    connect(addCommand(file, tr("Export &Changes"), "mnufilechanges", "Ctrl+Shift+E"),
-            &QAction::triggered, this, &WeaponEditorWindow::exportChangesRequested);
-    addNamedSeparator(file, "mnufileopensep");
+    addFileCommands(file, this);
     connect(addCommand(file, tr("&Export to screen"), "mnufileexport"), &QAction::triggered, this,
             &WeaponEditorWindow::exportRequested);
     addNamedSeparator(file, "space");
