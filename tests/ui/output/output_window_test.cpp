@@ -12,6 +12,7 @@
 #include <QFileSystemModel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -140,6 +141,28 @@ TEST_F(OutputWindowTest, CancelWritesNothingAndForgetsNothing) {
     EXPECT_FALSE(QFile::exists(path("cancelled.txt")));
     EXPECT_EQ(saved.count(), 0);
     EXPECT_EQ(window->lastFileName(), path("kept.txt"));
+}
+
+// Qt's dialogs write their history into the user's settings (the registry, on Windows); once a
+// dialog is gone, those hold what they held before it came.
+TEST_F(OutputWindowTest, ADialogLeavesQtsSettingsAsTheyWere) {
+    save(path("first.txt"));
+    const auto settings = [] {
+        const QSettings qt(QSettings::NativeFormat, QSettings::UserScope,
+                           QStringLiteral("QtProject"));
+        QStringList values;
+        for (const QString& key : qt.allKeys())
+            values << key + u'=' + qt.value(key).toString();
+        return values;
+    };
+    const QStringList before = settings();
+    window->save();
+    QFileDialog* dialog = saveDialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->setDirectory(QDir::tempPath());
+    answerSaveDialog(path("second.txt"));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(settings(), before);
 }
 
 TEST_F(OutputWindowTest, SaveIntoAMissingFolderWarnsAndWritesNothing) {
