@@ -26,7 +26,7 @@ ship="$HOME/saved-galleon.txt"
 cp "$data/galleon.txt" "$ship"
 start_program "$ship"
 editor=$(wait_for_window "Keelwright $version" 30)
-xdotool windowfocus --sync "$editor"
+focus_window "$editor"
 sleep 0.5 # the first keys after the window maps may be lost otherwise
 # Max Hull is the third field of the first page: 500 becomes 5009. Two pages on, the fuel
 # system's Include box stands just before its Name.
@@ -35,7 +35,7 @@ xdotool key --clearmodifiers ctrl+shift+e
 save_output_as "$HOME/saved-changes.txt"
 expect_bytes "$HOME/saved-changes.txt" "$data/galleon-changes.txt" "Export Changes"
 
-xdotool windowfocus --sync "$editor"
+focus_window "$editor"
 xdotool key --clearmodifiers ctrl+s
 for _ in $(seq 75); do cmp -s "$ship" "$data/galleon.txt" || break; sleep 0.2; done
 expect_bytes "$ship" "$data/galleon-edited.txt" "Save"

@@ -18,7 +18,7 @@ round_trip() { # file, editor title, export keys...
     saved="$HOME/saved-$(basename "$file")"
     start_program "$(native_path "$file")"
     editor=$(wait_for_window "$title" 30)
-    xdotool windowfocus --sync "$editor"
+    focus_window "$editor"
     sleep 0.5 # the first keys after the window maps may be lost otherwise
     xdotool key --clearmodifiers "$@"
     save_output_as "$saved"
@@ -28,9 +28,7 @@ round_trip() { # file, editor title, export keys...
         exit 1
     fi
     echo "$(basename "$file"): opened, exported and saved byte for byte"
-    kill "$app"
-    wait "$app" 2>/dev/null || true
-    app=
+    stop_program
 }
 
 round_trip "$data/galleon.txt" "Keelwright $version" ctrl+e

@@ -22,7 +22,7 @@ fi
 # before the window is ready for input are lost, so it is tried again until the editor shows.
 weapons=
 for _ in 1 2 3 4 5; do
-    xdotool windowfocus --sync "$editor"
+    focus_window "$editor"
     xdotool key --clearmodifiers alt+f
     sleep 0.3
     xdotool key Right Right Return
@@ -32,10 +32,16 @@ done
 [[ -n "$weapons" ]] || { echo "the weapon editor did not open" >&2; exit 1; }
 echo "weapon editor is up: window $weapons"
 
-xdotool windowfocus --sync "$editor"
+# Wine keeps the window it last activated in front whatever has the X focus: there the weapon
+# editor is closed first, with Alt+F4 as a Windows user would.
+if [[ -n "$windows" ]]; then
+    focus_window "$weapons"
+    xdotool key --clearmodifiers alt+F4
+fi
+focus_window "$editor"
 xdotool key --clearmodifiers ctrl+q
 question=$(wait_for_window "Quit" 15)
-xdotool windowfocus --sync "$question"
+focus_window "$question"
 xdotool key Return # Yes is the default answer
 
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done

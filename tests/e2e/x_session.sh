@@ -25,7 +25,8 @@ mkdir -p "$XDG_CONFIG_HOME"
 windows=
 if [[ "${program:-}" == *.exe ]]; then
     windows=1
-    export WINEPREFIX="$workdir/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    # No Mono or Gecko, and no menu entries of Wine's own in the home folder.
+    export WINEPREFIX="$workdir/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     unset QT_QPA_PLATFORM # Qt's Windows platform plugin
     wineboot --init >/dev/null 2>&1
     wineserver -w
@@ -41,6 +42,18 @@ start_program() {
         "$program" "$@" >"$workdir/app.log" 2>&1 &
     fi
     app=$!
+}
+
+# Ends the program from outside as a logout would: TERM on Linux, a request to close its windows
+# on Windows. Either ends it as Quit does.
+stop_program() {
+    if [[ -n "$windows" ]]; then
+        wine taskkill /IM "$(basename "$program")" >/dev/null 2>&1 || true
+    else
+        kill "$app"
+    fi
+    wait "$app" 2>/dev/null || true
+    app=
 }
 
 # A path as the program names files: Wine's drive Z: is the Linux root.
@@ -71,14 +84,21 @@ wait_for_file() { # path, seconds
     return 1
 }
 
+# Gives a window the keyboard. Wine takes a moment to follow a focus change made from outside:
+# keys sent at once would go to the window before.
+focus_window() { # window id
+    xdotool windowfocus --sync "$1"
+    [[ -z "$windows" ]] || sleep 0.5
+}
+
 # Saves what the output window in front shows through its Save As dialog, by keyboard, to PATH.
 save_output_as() { # path
     local output dialog
     output=$(wait_for_window "Copy and Paste this to MUSH" 15)
-    xdotool windowfocus --sync "$output"
+    focus_window "$output"
     xdotool key --clearmodifiers ctrl+s
     dialog=$(wait_for_window "Save As" 15)
-    xdotool windowfocus --sync "$dialog"
+    focus_window "$dialog"
     sleep 0.3
     xdotool type --delay 20 "$(native_path "$1")"
     xdotool key Return

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/widgets/scratch_settings.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -63,6 +64,8 @@ void keepSettingsOutOfHome() {
         for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
             QSettings::setPath(format, QSettings::UserScope, scratch.path());
         (void)history(); // taken before any dialog writes
+        // Qt writes into them once more after the last dialog is gone; the run's end puts back.
+        qAddPostRoutine(putBackDialogHistory);
         return true;
     }();
     (void)redirected;
