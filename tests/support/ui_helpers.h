@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -88,6 +89,16 @@ inline QByteArray readFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return "<unreadable>";
     return file.readAll();
+}
+
+// Runs the event loop until the program ends; a hang ends it with 99 instead. The watchdog goes
+// with the call, so it cannot end a later test's loop.
+inline int execWithWatchdog(int ms = 10000) {
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QApplication::exit(99); });
+    watchdog.start(ms);
+    return QApplication::exec();
 }
 
 // Closes every top-level window the test left open, so tests do not see each other's boxes.

@@ -191,8 +191,7 @@ TEST_F(ShellSaveTest, QuitAsksAboutUnsavedEditsOnlyWhereTheEditorHasAFile) {
         if (QMessageBox* box = messageBox("SaveChangesQuestion"))
             box->button(QMessageBox::Save)->click();
     });
-    QTimer::singleShot(10000, [] { QApplication::exit(99); }); // a hang fails instead
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(testing::execWithWatchdog(), 0);
     EXPECT_EQ(readFile(path), exported());
 }
 
