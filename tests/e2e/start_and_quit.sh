@@ -38,20 +38,7 @@ if [[ -n "$windows" ]]; then
     focus_window "$weapons"
     xdotool key --clearmodifiers alt+F4
 fi
-focus_window "$editor"
-xdotool key --clearmodifiers ctrl+q
-question=$(wait_for_window "Quit" 15)
-focus_window "$question"
-xdotool key Return # Yes is the default answer
-
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$app" 2>/dev/null; then
-    echo "Keelwright is still running after Quit was answered Yes" >&2
-    cat "$workdir/app.log" >&2
-    exit 1
-fi
-wait "$app" && status=0 || status=$?
-app=
+quit_by_keyboard "$editor"
 echo "Keelwright ended with status $status"
 expect_nothing_stored
 exit "$status"

@@ -56,6 +56,25 @@ stop_program() {
     app=
 }
 
+# Quits with Ctrl+Q in the class editor EDITOR, answers Yes by Return, and waits up to 10 s for
+# the program to end; its exit status is then in $status.
+quit_by_keyboard() { # editor window id
+    local question
+    focus_window "$1"
+    xdotool key --clearmodifiers ctrl+q
+    question=$(wait_for_window "Quit" 15)
+    focus_window "$question"
+    xdotool key Return # Yes is the default answer
+    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$app" 2>/dev/null; then
+        echo "Keelwright is still running after Quit was answered Yes" >&2
+        cat "$workdir/app.log" >&2
+        return 1
+    fi
+    wait "$app" && status=0 || status=$?
+    app=
+}
+
 # A path as the program names files: Wine's drive Z: is the Linux root.
 native_path() {
     if [[ -n "$windows" ]]; then winepath -w "$1" 2>/dev/null; else echo "$1"; fi

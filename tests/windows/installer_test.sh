@@ -42,13 +42,7 @@ output=$(wait_for_window "Copy and Paste this to MUSH" 15)
 # Wine keeps the window it activated last in front: the output window is closed first.
 focus_window "$output"
 xdotool key --clearmodifiers alt+F4
-focus_window "$editor"
-xdotool key --clearmodifiers ctrl+q
-question=$(wait_for_window "Quit" 15)
-focus_window "$question"
-xdotool key Return
-wait "$app" && status=0 || status=$?
-app=
+quit_by_keyboard "$editor"
 [[ $status -eq 0 ]] || fail "the installed program ended with $status"
 echo "the installed program opened a class, exported it and quit"
 
