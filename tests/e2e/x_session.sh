@@ -29,9 +29,24 @@ if [[ "${program:-}" == *.exe ]]; then
     export WINEPREFIX="$workdir/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     unset QT_QPA_PLATFORM # Qt's Windows platform plugin
     wineboot --init >/dev/null 2>&1
+    # Another Qt program's settings: the key of Qt's dialogs exists before the run, and the run
+    # must leave it as it was, without keys of its own beside it.
+    wine reg add 'HKCU\Software\QtProject\Other' /v Kept /d yes /f >/dev/null 2>&1
     wineserver -w
+fi
+
+# The registry keys and values of Qt's and Keelwright's settings, without Wine's time stamps.
+# Wine writes the registry to user.reg as it ends.
+settings_in_registry() {
+    wineserver -w
+    awk '/^\[/ { keep = tolower($0) ~ /^\[software\\\\(qtproject|keelwright)/; sub(/\] [0-9]+$/, "]") }
+         keep && !/^#time=/' "$WINEPREFIX/user.reg"
+}
+
+if [[ -n "$windows" ]]; then
     # What the Windows user's profile and registry hold before the program first runs.
     find "$WINEPREFIX/drive_c/users" -path '*/Temp' -prune -o -type f -print | sort >"$workdir/profile"
+    settings_in_registry >"$workdir/registry"
 fi
 
 # Starts the program with these arguments in the background; its process id is in $app.
@@ -125,13 +140,13 @@ save_output_as() { # path
 }
 
 # Nothing may be stored between runs: the home folder holds what the tests put there, no more;
-# on Windows, no registry key under Software and no file in the user's profile either.
+# on Windows, Qt's and Keelwright's registry keys and values are as they were before the run, and
+# the user's profile holds no new file.
 expect_nothing_stored() {
     local stored
     stored=$(find "$HOME" -mindepth 1 ! -path "$XDG_CONFIG_HOME" ! -path "$HOME/saved*" -print)
     if [[ -n "$windows" ]]; then
-        wineserver -w # the registry is written to user.reg as Wine ends
-        stored+=$(grep -iE '^\[Software\\\\(QtProject|Keelwright)' "$WINEPREFIX/user.reg" || true)
+        stored+=$(settings_in_registry | diff "$workdir/registry" - || true)
         stored+=$(find "$WINEPREFIX/drive_c/users" -path '*/Temp' -prune -o -type f -print | sort |
             comm -13 "$workdir/profile" -)
     fi

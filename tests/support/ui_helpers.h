@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -89,6 +90,37 @@ inline QByteArray readFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return "<unreadable>";
     return file.readAll();
+}
+
+// An editor's controls stand where its design puts them: it keeps its size, with no maximise
+// button, rather than show gaps when enlarged.
+inline void expectNaturalSize(QWidget* window) {
+    const QSize shown = window->size();
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    window->resize(shown * 2);
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), shown);
+}
+
+// Keys pressed with Alt (and Shift) that no access key takes type nothing into `field`, even
+// where the field would take the character; AltGr characters (Ctrl+Alt on Windows, the group
+// switch on X11) and plain keys still type.
+inline void expectAltTypesNothing(QLineEdit* field) {
+    field->setText(QStringLiteral("1"));
+    field->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return field->hasFocus(); }));
+    QTest::keyClick(field, Qt::Key_End);
+    const auto press = [&](Qt::Key key, const char* text, Qt::KeyboardModifiers mods) {
+        QTest::sendKeyEvent(QTest::Click, field, key, QString::fromLatin1(text), mods);
+    };
+    press(Qt::Key_W, "w", Qt::AltModifier);
+    press(Qt::Key_E, "E", Qt::AltModifier | Qt::ShiftModifier);
+    press(Qt::Key_5, "5", Qt::AltModifier);
+    EXPECT_EQ(field->text(), "1") << field->objectName().toStdString();
+    press(Qt::Key_2, "2", Qt::ControlModifier | Qt::AltModifier);
+    press(Qt::Key_3, "3", Qt::GroupSwitchModifier);
+    EXPECT_EQ(field->text(), "123") << field->objectName().toStdString();
 }
 
 // Runs the event loop until the program ends; a hang ends it with 99 instead. The watchdog goes

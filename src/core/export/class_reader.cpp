@@ -80,8 +80,8 @@ std::string acceptValue(const Field& field, std::string value, std::size_t line,
     case FieldKind::Flag:
         if (value == "0" || value == "1")
             return value;
-        findings.push_back({line, label() + " \"" + quoteLine(value) + "\"",
-                            "is no flag (0 or 1); it is left unticked"});
+        findings.push_back({line, label() + " " + quoteLine(value),
+                            "is not a flag (0 or 1); it is left unticked"});
         return resetValue(field);
     case FieldKind::Choice:
         if (value.empty())
@@ -90,13 +90,13 @@ std::string acceptValue(const Field& field, std::string value, std::size_t line,
             if (value == item.substr(0, 1))
                 return std::string(item);
         }
-        findings.push_back({line, label() + " \"" + quoteLine(value) + "\"",
-                            "is no shield type (0 or 1); none is chosen"});
+        findings.push_back({line, label() + " " + quoteLine(value),
+                            "is not a shield type (0 or 1); none is chosen"});
         return {};
     case FieldKind::Power:
         if (fitsPowerField(value))
             return value;
-        findings.push_back({line, label() + " \"" + quoteLine(value) + "\"",
+        findings.push_back({line, label() + " " + quoteLine(value),
                             "does not fit a power field (one to three of the characters 0-9 + - "
                             ". and blank); it keeps \"0\""});
         return resetValue(field);

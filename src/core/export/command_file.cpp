@@ -127,11 +127,11 @@ void sortByLine(std::vector<Finding>& findings) {
 
 std::string quoteLine(std::string_view text) {
     if (text.size() <= kQuotedLength)
-        return std::string(text);
+        return '"' + std::string(text) + '"';
     std::size_t cut = kQuotedLength;
     while (cut > 0 && (static_cast<std::uint8_t>(text[cut]) & 0xC0) == 0x80)
         --cut; // not inside a character
-    return std::string(text.substr(0, cut)) + "...";
+    return '"' + std::string(text.substr(0, cut)) + "...\"";
 }
 
 } // namespace keelwright

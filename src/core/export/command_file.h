@@ -42,7 +42,8 @@ std::variant<std::vector<FileLine>, Refusal> decodeCommandFile(std::string_view 
 bool isValidUtf8(std::string_view bytes);
 std::string windows1252ToUtf8(std::string_view bytes);
 
-// A line as a finding shows it: shortened to a readable length, on a character boundary.
+// A line or value as a finding shows it: in double quotes, so that it cannot run into the words
+// around it, and shortened to a readable length on a character boundary.
 std::string quoteLine(std::string_view text);
 
 } // namespace keelwright

@@ -156,7 +156,7 @@ CommandMatch matchCommands(std::span<const FileLine> lines, const CommandIndex& 
     // The last line of a key holds; an earlier one with another value is reported.
     constexpr std::size_t kUnseen = static_cast<std::size_t>(-1);
     std::vector<std::size_t> lastOf(keys.size(), kUnseen); // index into match.lines
-    const std::string noCommand = "is no " + std::string(kind) + " command";
+    const std::string noCommand = "is not a " + std::string(kind) + " command";
     for (const ParsedLine& p : parsed) {
         found.clear();
         if (p.rest.starts_with(match.object))
@@ -189,10 +189,10 @@ CommandMatch matchCommands(std::span<const FileLine> lines, const CommandIndex& 
         const OtherObject& other = others[number];
         match.findings.push_back(
             {other.firstLine,
-             std::string(object) + " \"" + quoteLine(number) + "\" (" +
-                 std::to_string(other.lines) + (other.lines == 1 ? " line)" : " lines)"),
+             std::string(object) + " " + quoteLine(number) + " (" + std::to_string(other.lines) +
+                 (other.lines == 1 ? " line)" : " lines)"),
              "is not read: the file holds more than one " + std::string(object) +
-                 ", and only the first, \"" + quoteLine(match.object) + "\", is read"});
+                 ", and only the first, " + quoteLine(match.object) + ", is read"});
     }
     sortByLine(match.findings);
     return match;

@@ -61,7 +61,8 @@ WeaponReading readWeapon(std::span<const FileLine> lines) {
             weapon.*key.flag = line.value == "1";
         else {
             weapon.*key.flag = false;
-            reading.findings.push_back({line.line, text, "is no flag (0 or 1); it is left as 0"});
+            reading.findings.push_back(
+                {line.line, text, "is not a flag (0 or 1); it is left as 0"});
         }
     }
     sortByLine(reading.findings);

@@ -3,10 +3,10 @@
 
 #include "core/classes/power_budget.h"
 #include "core/version.h"
+#include "ui/widgets/field_keys.h"
 #include "ui/widgets/file_commands.h"
 #include "ui/widgets/file_drop.h"
 #include "ui/widgets/qt_text.h"
-#include "ui/widgets/shortcut_precedence.h"
 #include "ui/widgets/twips.h"
 #include "ui/widgets/two_row_tabs.h"
 #include "ui/widgets/window_helpers.h"
@@ -68,8 +68,9 @@ ClassEditorWindow::ClassEditorWindow(QWidget* parent) : QMainWindow(parent) {
     layout->addWidget(buildTabControl());
     layout->addWidget(buildBudgetRow());
     setCentralWidget(central);
+    keepNaturalSize(this);
 
-    giveShortcutsPrecedence(this);
+    guardFieldKeys(this);
     acceptFileDrops(this, [this](const QStringList& paths) { emit filesDropped(paths); });
 
     watchPowerFields();

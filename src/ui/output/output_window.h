@@ -20,6 +20,8 @@ public:
     // The characters of the text area as they are saved: line breaks as CR LF.
     QString text() const;
     QString lastFileName() const { return lastFileName_; }
+    // The window now holds another kind of text than it last saved: Save starts afresh.
+    void forgetFileName() { lastFileName_.clear(); }
 
     void save();                      // asks for a file name; the answer arrives later
     bool saveTo(const QString& path); // writes the file, or warns why it could not

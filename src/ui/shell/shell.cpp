@@ -23,10 +23,12 @@ OutputWindow* obtain(QPointer<OutputWindow>& slot, const char* name) {
 
 } // namespace
 
-void Shell::showExport(FileContent content, const std::string& text) {
+void Shell::showExport(FileContent content, const std::string& text, ExportKind kind) {
     OutputWindow* window = content == FileContent::Weapon ? obtain(weaponOutput_, "Form4")
                                                           : obtain(classOutput_, "Form2");
     window->setText(QString::fromStdString(text));
+    if (kind == ExportKind::Changes)
+        window->forgetFileName();
     present(window);
 }
 
@@ -72,7 +74,7 @@ void Shell::start() {
 
 void Shell::exportClass() {
     const ShipClassRecord record = classEditor_->record();
-    showExport(FileContent::ShipClass, keelwright::exportClass(record));
+    showExport(FileContent::ShipClass, keelwright::exportClass(record), ExportKind::Full);
     classEditor_->document().exported(record);
 }
 
@@ -80,7 +82,7 @@ void Shell::exportWeapon() {
     if (!weaponEditor_)
         return;
     const WeaponRecord weapon = weaponEditor_->record();
-    showExport(FileContent::Weapon, keelwright::exportWeapon(weapon));
+    showExport(FileContent::Weapon, keelwright::exportWeapon(weapon), ExportKind::Full);
     weaponEditor_->document().exported(weapon);
 }
 

@@ -61,7 +61,10 @@ private:
     void offer(const OpenedFile& file, bool ask, QStringList& report);
     void apply(const OpenedFile& file);
     void warnAboutOpening(const QStringList& report);
-    void showExport(FileContent content, const std::string& text); // in its output window
+    // Shows an export in its output window. A window that shows only changes forgets the file
+    // it last saved, so that Save cannot put a few lines over a whole class without a question.
+    enum class ExportKind { Full, Changes };
+    void showExport(FileContent content, const std::string& text, ExportKind kind);
     bool holdsUnsavedEdits(FileContent content) const;
     // Asks of each editor in turn that holds unsaved edits whether to save them, then goes on
     // with `then`; Cancel stops there.

@@ -179,7 +179,7 @@ void Shell::exportClassChanges() {
     }
     // With only systems taken out there is no line to write: the output stays as it was.
     if (!changes.text.empty())
-        showExport(FileContent::ShipClass, changes.text);
+        showExport(FileContent::ShipClass, changes.text, ExportKind::Changes);
     classEditor_->document().exported(record);
     if (changes.systemsLeft.empty())
         return;
@@ -203,7 +203,7 @@ void Shell::exportWeaponChanges() {
         tellNothingChanged(weaponEditor_);
         return;
     }
-    showExport(FileContent::Weapon, text);
+    showExport(FileContent::Weapon, text, ExportKind::Changes);
     weaponEditor_->document().exported(weapon);
 }
 

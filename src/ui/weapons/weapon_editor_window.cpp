@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/weapons/weapon_editor_window.h"
 
+#include "ui/widgets/field_keys.h"
 #include "ui/widgets/file_commands.h"
 #include "ui/widgets/file_drop.h"
 #include "ui/widgets/qt_text.h"
-#include "ui/widgets/shortcut_precedence.h"
 #include "ui/widgets/text_box.h"
 #include "ui/widgets/twips.h"
 #include "ui/widgets/window_helpers.h"
@@ -39,7 +39,7 @@ WeaponEditorWindow::WeaponEditorWindow() : QMainWindow(nullptr) {
     setWindowTitle(QStringLiteral("Vantor Weapon Creator"));
     buildMenu();
     buildControls();
-    giveShortcutsPrecedence(this);
+    guardFieldKeys(this);
     acceptFileDrops(this, [this](const QStringList& paths) { emit filesDropped(paths); });
 }
 
@@ -87,9 +87,10 @@ void WeaponEditorWindow::buildControls() {
     label->setGeometry(rect);
 
     const QRect needed = client->childrenRect();
-    client->setMinimumSize(std::max(pixels(kClientWidth), needed.right() + kRightMargin),
-                           std::max(pixels(kClientHeight), needed.bottom() + kBottomMargin));
+    client->setFixedSize(std::max(pixels(kClientWidth), needed.right() + kRightMargin),
+                         std::max(pixels(kClientHeight), needed.bottom() + kBottomMargin));
     setCentralWidget(client);
+    keepNaturalSize(this);
     binder_.widget(0)->setFocus();
 }
 

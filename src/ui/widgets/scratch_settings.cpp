@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QList>
 #include <QSettings>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
 
@@ -19,34 +20,56 @@ QSettings qtDialogSettings() {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, kQtProject);
 }
 
-// What the native settings held for Qt's dialogs before this run made its first dialog.
-struct DialogHistory {
-    bool existed = false; // the registry key at all (elsewhere the scratch folder takes care)
-    QList<std::pair<QString, QVariant>> values;
-};
-
 #ifdef Q_OS_WIN
-// The registry key of the organisation, under which Qt makes one for the organisation's defaults.
+// The registry key of the organisation, under which Qt makes one for the organisation's
+// defaults. Opening a key to write creates it and every key above it.
 QSettings softwareKey() {
     return QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat);
 }
-bool qtProjectKeyExists() {
-    return softwareKey().childGroups().contains(kQtProject);
+
+void collectKeys(QSettings& software, const QString& key, QStringList& out) {
+    out << key;
+    software.beginGroup(key);
+    const QStringList children = software.childGroups();
+    software.endGroup();
+    for (const QString& child : children)
+        collectKeys(software, key + u'/' + child, out);
 }
-void removeQtProjectKey() {
-    softwareKey().remove(kQtProject);
+
+// Every registry key of Qt's settings, each before the keys below it.
+QStringList qtProjectKeys() {
+    QSettings software = softwareKey();
+    QStringList keys;
+    if (software.childGroups().contains(kQtProject))
+        collectKeys(software, kQtProject, keys);
+    return keys;
+}
+
+void removeKeysOtherThan(const QStringList& kept) {
+    QSettings software = softwareKey();
+    for (const QString& key : qtProjectKeys()) {
+        if (!kept.contains(key))
+            software.remove(key); // with the keys below it
+    }
 }
 #else
-bool qtProjectKeyExists() {
-    return true;
+// Elsewhere the settings are files, and those live in the scratch folder.
+QStringList qtProjectKeys() {
+    return {};
 }
-void removeQtProjectKey() {}
+void removeKeysOtherThan(const QStringList&) {}
 #endif
+
+// What the native settings held for Qt's dialogs before this run made its first dialog.
+struct DialogHistory {
+    QStringList keys; // the registry keys, empty ones too
+    QList<std::pair<QString, QVariant>> values;
+};
 
 DialogHistory& history() {
     static DialogHistory before = [] {
         DialogHistory found;
-        found.existed = qtProjectKeyExists();
+        found.keys = qtProjectKeys();
         const QSettings settings = qtDialogSettings();
         for (const QString& key : settings.allKeys())
             found.values.append({key, settings.value(key)});
@@ -79,8 +102,8 @@ void putBackDialogHistory() {
         for (const auto& [key, value] : before.values)
             settings.setValue(key, value);
     }
-    if (!before.existed)
-        removeQtProjectKey();
+    // Writing back made the key of the defaults if it was not there.
+    removeKeysOtherThan(before.keys);
 }
 
 } // namespace keelwright

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QFileSystemModel>
+#include <QLayout>
+#include <QMainWindow>
 #include <QMenu>
 #include <QWidget>
 
@@ -15,6 +17,13 @@ void present(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void keepNaturalSize(QMainWindow* window) {
+    window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint);
 }
 
 QMessageBox* openMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,

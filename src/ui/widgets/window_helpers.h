@@ -7,6 +7,7 @@
 #include <QString>
 
 class QAction;
+class QMainWindow;
 class QMenu;
 class QWidget;
 
@@ -14,6 +15,10 @@ namespace keelwright {
 
 // Shows a window modeless, or brings it forward where it stands, restored if it was minimised.
 void present(QWidget* window);
+
+// Holds an editor at the size its contents ask for, without a maximise button: its controls
+// stand where the design puts them, so more room would only show as gaps between them.
+void keepNaturalSize(QMainWindow* window);
 
 // A message box that is application-modal yet opens without a nested event loop, and deletes
 // itself once answered. Call show() on it; open() would make it modal to one window only.

@@ -57,8 +57,8 @@ TEST(CommandFileDecoding, NulBytesAndOversizedFilesAreRefused) {
 TEST(CommandFileDecoding, QuotedLinesAreCutOnCharacterBoundaries) {
     const std::string longLine(59, 'a');
     const std::string quoted = quoteLine(longLine + "日本");
-    EXPECT_EQ(quoted, longLine + "...");
-    EXPECT_EQ(quoteLine("short"), "short");
+    EXPECT_EQ(quoted, '"' + longLine + "...\"");
+    EXPECT_EQ(quoteLine("short"), "\"short\"");
 }
 
 } // namespace

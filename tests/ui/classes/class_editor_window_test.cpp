@@ -266,6 +266,13 @@ TEST_F(ClassEditorTest, ShortcutsActFromEveryPage) {
     }
 }
 
+// Max Hull is a text field, the reactor's Max Output a power field.
+TEST_F(ClassEditorTest, AltShortcutsOfNoAccessKeyTypeNothing) {
+    testing::expectAltTypesNothing(edit("Text3"));
+    window.setCurrentPage(1);
+    testing::expectAltTypesNothing(edit("Text8"));
+}
+
 TEST_F(ClassEditorTest, BudgetFollowsEditsWithinATick) {
     ASSERT_TRUE(figuresRead("0", "0", "0"));
     edit("text15")->selectAll();
@@ -395,6 +402,7 @@ void expectPagesLaidOut() {
     ClassEditorWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    testing::expectNaturalSize(&window);
     auto* stack = child<QStackedWidget>(&window, "SSTab1Pages");
     const QRect area(QPoint(0, 0), stack->contentsRect().size()); // what every page is given
     for (int p = 0; p < stack->count(); ++p) {

@@ -230,6 +230,11 @@ TEST(OutputWindowLayout, MenuAndTextShowWholeAtEveryFontSize) {
         EXPECT_GE(area->viewport()->height(), 10 * area->fontMetrics().lineSpacing());
         EXPECT_GE(area->viewport()->width(), area->fontMetrics().horizontalAdvance(
                                                  QStringLiteral("@space/setweapon 7/name=")));
+        const QSize before = area->size();
+        window.resize(window.size() * 3 / 2);
+        QApplication::processEvents();
+        EXPECT_GT(area->width(), before.width());
+        EXPECT_GT(area->height(), before.height());
     });
 }
 

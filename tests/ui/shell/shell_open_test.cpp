@@ -6,6 +6,7 @@
 #include "support/random_records.h"
 #include "support/torpedo_example.h"
 #include "support/ui_helpers.h"
+#include "ui/shell/file_reading.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -150,8 +151,64 @@ TEST_F(ShellOpenTest, FindingsAreListedTwentyAtATime) {
     ASSERT_NE(warning, nullptr);
     EXPECT_EQ(warning->windowTitle(), "Open");
     EXPECT_TRUE(warning->text().startsWith("noisy.txt was opened as a ship class"));
-    EXPECT_EQ(warning->text().count("is no ship class command"), 20);
+    EXPECT_EQ(warning->text().count("is not a ship class command"), 20);
     EXPECT_TRUE(warning->text().endsWith("and 5 more"));
+}
+
+// Every kind of finding as the warning says it: what was found, quoted, then why, so that each
+// reads as a sentence whatever the line holds.
+TEST(OpenFindings, EachKindReadsAsASentence) {
+    ShipClassRecord shipClass;
+    shipClass.setText("Text1", "101");
+    const std::string header = exportClass(shipClass); // seven lines
+    shipClass.setFlag("Check16", true);
+    shipClass.choose("Combo1", "0 Deflector");
+    std::string shielded = exportClass(shipClass);
+    shielded.replace(shielded.find("type=0"), 6, "type=2");
+    const std::string weapon = std::string(testing::kTorpedoLaserText) + "\r\n";
+    const QString intro = "ship.txt was opened as a ship class, with these findings:\nline 8: ";
+    const struct {
+        std::string file;
+        QString text;
+    } cases[] = {
+        {header + "this is not a command", intro + "\"this is not a command\" is not a ship class "
+                                                   "command"},
+        {header + "@space/syssetclass 12:reactor/warpfactor=9",
+         intro + "\"@space/syssetclass 12:reactor/warpfactor=9\" is not a ship class command"},
+        {header + "@space/setclass 101/maxhull=600",
+         intro + "\"@space/setclass 101/maxhull=600\" repeats a key of line 3 with another "
+                 "value; this later one holds"},
+        {header + "@space/setclass 202/name=Other\r\n@space/setclass 202/maxhull=1",
+         intro + "class \"202\" (2 lines) is not read: the file holds more than one class, and "
+                 "only the first, \"101\", is read"},
+        {header + "@space/setclass 101/spacedock=yes",
+         intro + "\"@space/setclass 101/spacedock=yes\" repeats a key of line 5 with another "
+                 "value; this later one holds\nline 8: Space Dock (Check2) \"yes\" is not a flag "
+                 "(0 or 1); it is left unticked"},
+        {shielded, intro.left(intro.size() - 3) +
+                       "14: Fore Shield Type (Combo1) \"2\" is not a shield type "
+                       "(0 or 1); none is chosen"},
+        {header + "@space/addsysclass 101=reactor\r\n"
+                  "@space/syssetclass 101:reactor/max output=1000",
+         intro + "the reactor section lacks 3 of its 5 lines: \":reactor/name=\", "
+                 "\":Reactor/efficiency=\", \":reactor/tolerance=\"; these fields took the values "
+                 "Reset writes: Name (Text7), Efficiency (Text9), Tolerance (Text10)\nline 9: Max "
+                 "Output (Text8) \"1000\" does not fit a power field (one to three of the "
+                 "characters 0-9 + - . and blank); it keeps \"0\""},
+        {weapon + "@space/setweapon 7/accuracy=x\r\nnonsense",
+         "ship.txt was opened as a weapon, with these findings:\nline 9: \"@space/setweapon "
+         "7/accuracy=x\" repeats a key of line 7 with another value; this later one holds\nline "
+         "10: \"nonsense\" is not a weapon command"},
+        {weapon + "@space/setweapon 7/nohull=x",
+         "ship.txt was opened as a weapon, with these findings:\nline 9: \"@space/setweapon "
+         "7/nohull=x\" repeats a key of line 8 with another value; this later one holds\nline 9: "
+         "\"@space/setweapon 7/nohull=x\" is not a flag (0 or 1); it is left as 0"},
+    };
+    for (const auto& c : cases) {
+        const OpenedFile file{
+            QStringLiteral("/ships/ship.txt"), readCommandFile(c.file, ShipClassRecord{}), {}};
+        EXPECT_EQ(findingsText(file), c.text) << c.file;
+    }
 }
 
 TEST_F(ShellOpenTest, RefusedFilesChangeNothingAndSayWhy) {

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -239,6 +240,34 @@ TEST_F(ShellSaveTest, ExportChangesWritesWhatChangedAndSaysWhatItCannot) {
 
     changesKeys(editor()); // the export became the baseline
     ASSERT_NE(messageBox("NothingChanged"), nullptr);
+}
+
+// An output window that shows only changes forgets the file its full export was saved to: Save
+// asks afresh instead of putting a few lines over the whole class.
+TEST_F(ShellSaveTest, ChangesInTheOutputWindowAreNotSavedOverItsFile) {
+    open("galleon.txt", exportClass(galleon));
+    trigger(editor(), "mnufilescreen");
+    OutputWindow* output = shell.classOutput();
+    const QString myShip = folder.filePath("myship.txt");
+    output->save();
+    testing::answerSaveDialog(myShip);
+    QApplication::processEvents();
+    const QByteArray whole = readFile(myShip);
+    ASSERT_EQ(whole, exported());
+
+    trigger(editor(), "mnufilescreen"); // a full export keeps the name
+    EXPECT_EQ(output->lastFileName(), myShip);
+    field(editor(), "Text3")->setText("999");
+    changesKeys(editor());
+    EXPECT_EQ(output->text(), "@space/setclass 12/maxhull=999\r\n");
+    output->activateWindow();
+    QTest::keyClick(child<QPlainTextEdit>(output, "text1"), Qt::Key_S, Qt::ControlModifier);
+    QFileDialog* dialog = testing::saveDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(child<QLineEdit>(dialog, "fileNameEdit")->text(), "");
+    dialog->reject();
+    QApplication::processEvents();
+    EXPECT_EQ(readFile(myShip), whole);
 }
 
 } // namespace

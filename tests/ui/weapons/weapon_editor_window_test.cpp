@@ -70,6 +70,10 @@ TEST_F(WeaponEditorTest, MenuHasOpenThenExportAndResetWithoutShortcuts) {
     EXPECT_EQ(child<QAction>(window, "mnufilechanges")->text(), "Export &Changes");
 }
 
+TEST_F(WeaponEditorTest, AltShortcutsOfNoAccessKeyTypeNothing) {
+    testing::expectAltTypesNothing(child<QLineEdit>(window, "Text2"));
+}
+
 TEST_F(WeaponEditorTest, ShortcutsOfTheFileCommandsActFromEveryField) {
     QSignalSpy opens(window.data(), &WeaponEditorWindow::openRequested);
     QSignalSpy saves(window.data(), &WeaponEditorWindow::saveRequested);
@@ -131,6 +135,7 @@ void expectControlsLaidOut() {
     WeaponEditorWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    testing::expectNaturalSize(&window);
     QWidget* client = window.centralWidget();
     const auto children = client->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget* a : children) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/widgets/shortcut_precedence.h"
+#include "ui/widgets/field_keys.h"
 
 #include <algorithm>
 
@@ -11,14 +11,25 @@
 namespace keelwright {
 namespace {
 
-class ShortcutPrecedence : public QObject {
+// Alt, with or without Shift, and not Ctrl+Alt, which is AltGr on Windows.
+bool isAltChord(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers mods = key.modifiers();
+    return (mods & Qt::AltModifier) && !(mods & Qt::ControlModifier) && !key.text().isEmpty();
+}
+
+class FieldKeys : public QObject {
 public:
-    explicit ShortcutPrecedence(QWidget* window) : QObject(window), window_(window) {}
+    explicit FieldKeys(QWidget* window) : QObject(window), window_(window) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::ShortcutOverride && isWindowShortcut(*event)) {
             event->ignore(); // not claimed by the field: the window's shortcut runs
+            return true;
+        }
+        // Access keys have had their turn before the key press arrives.
+        if (event->type() == QEvent::KeyPress && isAltChord(static_cast<QKeyEvent&>(*event))) {
+            event->accept();
             return true;
         }
         return QObject::eventFilter(watched, event);
@@ -41,8 +52,8 @@ private:
 
 } // namespace
 
-void giveShortcutsPrecedence(QWidget* window) {
-    auto* filter = new ShortcutPrecedence(window);
+void guardFieldKeys(QWidget* window) {
+    auto* filter = new FieldKeys(window);
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (widget->focusPolicy() != Qt::NoFocus)
             widget->installEventFilter(filter);
