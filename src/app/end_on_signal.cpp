@@ -9,6 +9,7 @@
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <utility>
 
 namespace keelwright {
 namespace {
@@ -23,14 +24,15 @@ void onSignal(int) {
 
 } // namespace
 
-void endCleanlyOnSignals() {
+void endCleanlyOnSignals(std::function<void()> first) {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return; // the default action stays: the program ends, leaving its scratch folder
     auto* notifier =
         new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [first = std::move(first)] {
         char byte = 0;
         [[maybe_unused]] const auto read = ::read(signalPipe[1], &byte, 1);
+        first();
         QCoreApplication::exit(0);
     });
     struct sigaction action = {};
@@ -45,6 +47,6 @@ void endCleanlyOnSignals() {
 
 #else // Windows ends a GUI program through its session messages, which Qt answers itself.
 
-void keelwright::endCleanlyOnSignals() {}
+void keelwright::endCleanlyOnSignals(std::function<void()>) {}
 
 #endif

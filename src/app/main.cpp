@@ -2,6 +2,7 @@
 #include "app/end_on_signal.h"
 #include "core/version.h"
 #include "ui/shell/shell.h"
+#include "ui/storage/recovery_store.h"
 #include "ui/widgets/qt_text.h"
 
 #include <QApplication>
@@ -61,10 +62,17 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(qs(kAppId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/keelwright.png")));
     parser.process(app);
-    endCleanlyOnSignals();
 
+    RecoveryStore recovery; // outlives the editors it watches
     Shell shell;
+    shell.keepRecovery(&recovery);
+    // Ended from outside, or by the desktop session's logout: unsaved edits are kept.
+    endCleanlyOnSignals([&recovery] { recovery.keepAll(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &recovery,
+                     [&recovery] { recovery.keepAll(); });
     shell.start();
-    shell.openFiles(parser.positionalArguments(), false);
+    const QStringList files = parser.positionalArguments();
+    // Files named at start replace restored edits only when the user agrees.
+    shell.offerRecovery([&shell, files](bool restored) { shell.openFiles(files, restored); });
     return QApplication::exec();
 }

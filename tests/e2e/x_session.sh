@@ -20,7 +20,8 @@ export DISPLAY=":$(head -n1 "$workdir/display")"
 export QT_QPA_PLATFORM=xcb
 # Whatever the program might store would land here, where the tests can look for it.
 export HOME="$workdir/home" XDG_CONFIG_HOME="$workdir/home/.config"
-mkdir -p "$XDG_CONFIG_HOME"
+export XDG_DATA_HOME="$HOME/.local/share"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
 
 windows=
 if [[ "${program:-}" == *.exe ]]; then
@@ -144,7 +145,8 @@ save_output_as() { # path
 # the user's profile holds no new file.
 expect_nothing_stored() {
     local stored
-    stored=$(find "$HOME" -mindepth 1 ! -path "$XDG_CONFIG_HOME" ! -path "$HOME/saved*" -print)
+    stored=$(find "$HOME" -mindepth 1 ! -path "$XDG_CONFIG_HOME" ! -path "$HOME/.local" \
+        ! -path "$XDG_DATA_HOME" ! -path "$HOME/saved*" -print)
     if [[ -n "$windows" ]]; then
         stored+=$(settings_in_registry | diff "$workdir/registry" - || true)
         stored+=$(find "$WINEPREFIX/drive_c/users" -path '*/Temp' -prune -o -type f -print | sort |

@@ -7,7 +7,7 @@
 #include "core/export/class_export.h"
 #include "core/weapons/weapon_export.h"
 #include "support/ui_helpers.h"
-#include "ui/output/text_file.h"
+#include "ui/storage/text_file.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/two_row_tabs.h"
 #include "ui/widgets/window_helpers.h"
@@ -25,6 +25,7 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <random>
 #include <utility>
 
@@ -225,10 +226,16 @@ private:
         WeaponEditorWindow* weapons = chance(40) ? shell_.weaponEditor() : nullptr;
         QWidget* from = weapons ? static_cast<QWidget*>(weapons) : editor();
         if (chance(50)) {
+            const auto& baseline =
+                weapons ? weapons->document().baseline() : editor()->document().baseline();
             const std::string expected =
-                weapons
-                    ? exportWeaponChanges(weapons->document().baseline(), weapons->record())
-                    : exportClassChanges(editor()->document().baseline(), editor()->record()).text;
+                weapons ? exportWeaponChanges(baseline ? std::optional(weaponFromTexts(*baseline))
+                                                       : std::nullopt,
+                                              weapons->record())
+                        : exportClassChanges(baseline ? std::optional(shipClassOf(*baseline))
+                                                      : std::nullopt,
+                                             editor()->record())
+                              .text;
             child<QAction>(from, "mnufilechanges")->trigger();
             for (const char* name : {"NothingChanged", "SystemsStay"}) {
                 if (QMessageBox* box = testing::topLevel<QMessageBox>(name, 0))

@@ -3,9 +3,6 @@
 
 #include "core/classes/power_budget.h"
 #include "core/version.h"
-#include "ui/widgets/field_keys.h"
-#include "ui/widgets/file_commands.h"
-#include "ui/widgets/file_drop.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/twips.h"
 #include "ui/widgets/two_row_tabs.h"
@@ -13,7 +10,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -54,7 +50,8 @@ QLabel* budgetLabel(QWidget* parent, const char* name, const QString& caption, i
 
 } // namespace
 
-ClassEditorWindow::ClassEditorWindow(QWidget* parent) : QMainWindow(parent) {
+ClassEditorWindow::ClassEditorWindow(QWidget* parent)
+    : EditorWindow(FileContent::ShipClass, parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qs(kProgramName) + u' ' + qs(kVersion));
     buildMenus();
@@ -69,24 +66,26 @@ ClassEditorWindow::ClassEditorWindow(QWidget* parent) : QMainWindow(parent) {
     layout->addWidget(buildBudgetRow());
     setCentralWidget(central);
     keepNaturalSize(this);
+    bindForm(pages_->binder());
 
-    guardFieldKeys(this);
-    acceptFileDrops(this, [this](const QStringList& paths) { emit filesDropped(paths); });
-
-    watchPowerFields();
+    // The figures follow the form within a tick of any change, and nothing runs while nothing
+    // changes. The first tick, after the window opens, fills them.
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(kBudgetTickMs);
+    timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, &ClassEditorWindow::refreshBudget);
+    connect(&document(), &Document::changed, this, [this] {
+        if (!timer_->isActive())
+            timer_->start();
+    });
     timer_->start();
 }
 
 ClassEditorWindow::~ClassEditorWindow() = default;
 
 void ClassEditorWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnufile"));
-    addFileCommands(file, this);
+    QMenu* file = addFileMenu();
     connect(addCommand(file, tr("&Export to Screen"), "mnufilescreen", "Ctrl+E"),
             &QAction::triggered, this, &ClassEditorWindow::exportRequested);
     addNamedSeparator(file, "mnufilesep");
@@ -95,6 +94,7 @@ void ClassEditorWindow::buildMenus() {
     addNamedSeparator(file, "space");
     connect(addCommand(file, tr("Quit"), "mnufilequit", "Ctrl+Q"), &QAction::triggered, this,
             &ClassEditorWindow::quitRequested);
+    addEditMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuhelp"));
@@ -175,26 +175,13 @@ QWidget* ClassEditorWindow::buildBudgetRow() {
     return row;
 }
 
-void ClassEditorWindow::watchPowerFields() {
-    for (std::size_t i = 0; i < kPowerFieldCount; ++i) {
-        powerFields_[i] = pages_->lineEdit(fieldIndex(powerFieldNames()[i]).value());
-        connect(powerFields_[i], &QLineEdit::textChanged, this, [this] { budgetStale_ = true; });
-    }
-}
-
-// Runs a hundred times a second. The figures depend on the power texts alone, so a tick after
-// which none of them changed has nothing to do; a refresh that cannot finish leaves the last
+// The figures depend on the power texts alone; a refresh that cannot finish leaves the last
 // figures in place.
 void ClassEditorWindow::refreshBudget() {
-    if (!budgetStale_)
-        return;
-    budgetStale_ = false;
-    std::array<QByteArray, kPowerFieldCount> texts;
+    const FormValues& form = document().values();
     PowerTexts views;
-    for (std::size_t i = 0; i < kPowerFieldCount; ++i) {
-        texts[i] = powerFields_[i]->text().toUtf8();
-        views[i] = std::string_view(texts[i].constData(), std::size_t(texts[i].size()));
-    }
+    for (std::size_t i = 0; i < kPowerFieldCount; ++i)
+        views[i] = form[fieldIndex(powerFieldNames()[i]).value()];
     const auto figures = computeBudget(views);
     if (!figures)
         return;
@@ -210,10 +197,8 @@ void ClassEditorWindow::refreshBudget() {
     }
 }
 
-void ClassEditorWindow::reset() {
-    ShipClassRecord record = pages_->record();
-    resetRecord(record);
-    pages_->show(record);
+void ClassEditorWindow::showField(std::size_t field) {
+    setCurrentPage(classFields()[field].page);
 }
 
 int ClassEditorWindow::currentPage() const {

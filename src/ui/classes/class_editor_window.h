@@ -4,16 +4,12 @@
 // row below, and the menu bar whose commands the shell carries out.
 
 #include "ui/classes/class_pages.h"
-#include "ui/widgets/editor_document.h"
+#include "ui/editor/editor_window.h"
 
-#include <QMainWindow>
-
-#include <array>
+#include <cstddef>
 #include <memory>
 
-class QAction;
 class QLabel;
-class QLineEdit;
 class QStackedWidget;
 class QTimer;
 
@@ -21,38 +17,29 @@ namespace keelwright {
 
 class TwoRowTabs;
 
-class ClassEditorWindow : public QMainWindow {
+class ClassEditorWindow : public EditorWindow {
     Q_OBJECT
 public:
     explicit ClassEditorWindow(QWidget* parent = nullptr);
     ~ClassEditorWindow() override;
 
-    ShipClassRecord record() const { return pages_->record(); }
-    void showRecord(const ShipClassRecord& record) { pages_->show(record); }
-    void reset();
-
-    EditorDocument<ShipClassRecord>& document() { return document_; }
-    const EditorDocument<ShipClassRecord>& document() const { return document_; }
+    ShipClassRecord record() const { return shipClassOf(document().values()); }
 
     int currentPage() const;
     void setCurrentPage(int page);
 
 signals:
-    void openRequested();
-    void saveRequested();
-    void saveAsRequested();
-    void exportChangesRequested();
-    void filesDropped(const QStringList& paths);
-    void exportRequested();
     void quitRequested();
     void aboutRequested();
     void weaponEditorRequested();
+
+protected:
+    void showField(std::size_t field) override;
 
 private:
     void buildMenus();
     QWidget* buildTabControl();
     QWidget* buildBudgetRow();
-    void watchPowerFields();
     void refreshBudget();
 
     std::unique_ptr<ClassPages> pages_;
@@ -60,10 +47,7 @@ private:
     QStackedWidget* stack_ = nullptr;
     QLabel* budgetCaptions_[3] = {};
     QLabel* budget_[3] = {};
-    std::array<QLineEdit*, kPowerFieldCount> powerFields_ = {};
-    bool budgetStale_ = true; // the first tick fills the figures
     QTimer* timer_ = nullptr;
-    EditorDocument<ShipClassRecord> document_;
 };
 
 } // namespace keelwright

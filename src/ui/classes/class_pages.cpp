@@ -91,16 +91,4 @@ ClassPages::ClassPages(QStackedWidget* pages) {
     }
 }
 
-ShipClassRecord ClassPages::record() const {
-    ShipClassRecord record;
-    for (std::size_t i = 0; i < binder_.size(); ++i)
-        record.setValue(i, utf8(binder_.text(i)));
-    return record;
-}
-
-void ClassPages::show(const ShipClassRecord& record) {
-    for (std::size_t i = 0; i < binder_.size(); ++i)
-        binder_.setText(i, qs(record.value(i)));
-}
-
 } // namespace keelwright

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Builds the sixteen pages of the class editor from the field table, and moves values between
-// their controls and a ship class record.
+// Builds the sixteen pages of the class editor from the field table, their controls bound in
+// the table's order.
 
-#include "core/classes/ship_class_record.h"
+#include "core/classes/field_table.h"
 #include "ui/widgets/form_binder.h"
-
-#include <cstddef>
 
 class QStackedWidget;
 
@@ -20,9 +18,7 @@ class ClassPages {
 public:
     explicit ClassPages(QStackedWidget* pages);
 
-    ShipClassRecord record() const;
-    void show(const ShipClassRecord& record); // writes only what differs
-    QLineEdit* lineEdit(std::size_t index) const { return binder_.lineEdit(index); }
+    FormBinder& binder() { return binder_; }
 
 private:
     FormBinder binder_; // parallel to classFields()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/output/output_window.h"
 
-#include "ui/output/text_file.h"
+#include "ui/storage/text_file.h"
 #include "ui/widgets/twips.h"
 #include "ui/widgets/window_helpers.h"
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/shell/file_reading.h"
 
+#include "ui/storage/text_file.h"
 #include "ui/widgets/qt_text.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -54,20 +54,6 @@ OpenedFile readFile(const QString& path, const ShipClassRecord& currentClass) {
             readCommandFile(std::string_view(bytes.constData(), std::size_t(bytes.size())),
                             currentClass),
             fileDigest(bytes)};
-}
-
-QByteArray fileDigest(const QByteArray& bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
-
-std::optional<QByteArray> digestOnDisk(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.read(qint64(kMaxCommandFileBytes) + 1);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return fileDigest(bytes);
 }
 
 QString refusalText(const OpenedFile& file) {

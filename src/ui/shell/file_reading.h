@@ -24,10 +24,6 @@ struct OpenedFile {
 // is read; a file that cannot be read is refused with the system's reason.
 OpenedFile readFile(const QString& path, const ShipClassRecord& currentClass);
 
-// A digest of a file's bytes, and of the file on disk now (nothing when it cannot be read).
-QByteArray fileDigest(const QByteArray& bytes);
-std::optional<QByteArray> digestOnDisk(const QString& path);
-
 // What a warning says of a file: why it was refused, or its first findings. Empty when there is
 // nothing to say.
 QString refusalText(const OpenedFile& file);

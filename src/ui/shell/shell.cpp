@@ -5,9 +5,10 @@
 #include "core/shell/about_text.h"
 #include "core/weapons/weapon_export.h"
 #include "ui/classes/class_editor_window.h"
+#include "ui/editor/close_guard.h"
 #include "ui/output/output_window.h"
+#include "ui/storage/recovery_store.h"
 #include "ui/weapons/weapon_editor_window.h"
-#include "ui/widgets/close_guard.h"
 #include "ui/widgets/window_helpers.h"
 
 #include <QApplication>
@@ -23,9 +24,9 @@ OutputWindow* obtain(QPointer<OutputWindow>& slot, const char* name) {
 
 } // namespace
 
-void Shell::showExport(FileContent content, const std::string& text, ExportKind kind) {
-    OutputWindow* window = content == FileContent::Weapon ? obtain(weaponOutput_, "Form4")
-                                                          : obtain(classOutput_, "Form2");
+void Shell::showExport(FileContent form, const std::string& text, ExportKind kind) {
+    OutputWindow* window = form == FileContent::Weapon ? obtain(weaponOutput_, "Form4")
+                                                       : obtain(classOutput_, "Form2");
     window->setText(QString::fromStdString(text));
     if (kind == ExportKind::Changes)
         window->forgetFileName();
@@ -34,31 +35,32 @@ void Shell::showExport(FileContent content, const std::string& text, ExportKind 
 
 Shell::Shell() : classEditor_(std::make_unique<ClassEditorWindow>()) {
     listenTo(classEditor_.get());
+    connect(classEditor(), &ClassEditorWindow::quitRequested, this, &Shell::askToQuit);
+    connect(classEditor(), &ClassEditorWindow::aboutRequested, this, &Shell::showAbout);
+    connect(classEditor(), &ClassEditorWindow::weaponEditorRequested, this,
+            &Shell::openWeaponEditor);
 }
 
-// What both editors ask of the shell alike.
-template <class Editor> void Shell::listenToFileCommands(Editor* editor, FileContent content) {
-    connect(editor, &Editor::openRequested, this, [this, editor] { showOpenDialog(editor); });
-    connect(editor, &Editor::filesDropped, this,
+EditorWindow* Shell::editor(FileContent form) const {
+    if (form == FileContent::Weapon)
+        return weaponEditor_;
+    return classEditor_.get();
+}
+
+// What both editors ask of the shell alike, and what each asks of its own.
+void Shell::listenTo(EditorWindow* editor) {
+    const FileContent form = editor->form();
+    connect(editor, &EditorWindow::openRequested, this, [this, editor] { showOpenDialog(editor); });
+    connect(editor, &EditorWindow::filesDropped, this,
             [this](const QStringList& paths) { openFiles(paths); });
-    connect(editor, &Editor::saveRequested, this, [this, content] { save(content); });
-    connect(editor, &Editor::saveAsRequested, this, [this, content] { saveAs(content); });
-    guardClose(editor, [this, content] { return mayClose(content); });
-}
-
-void Shell::listenTo(ClassEditorWindow* editor) {
-    listenToFileCommands(editor, FileContent::ShipClass);
-    connect(editor, &ClassEditorWindow::exportChangesRequested, this, &Shell::exportClassChanges);
-    connect(editor, &ClassEditorWindow::exportRequested, this, &Shell::exportClass);
-    connect(editor, &ClassEditorWindow::quitRequested, this, &Shell::askToQuit);
-    connect(editor, &ClassEditorWindow::aboutRequested, this, &Shell::showAbout);
-    connect(editor, &ClassEditorWindow::weaponEditorRequested, this, &Shell::openWeaponEditor);
-}
-
-void Shell::listenTo(WeaponEditorWindow* editor) {
-    listenToFileCommands(editor, FileContent::Weapon);
-    connect(editor, &WeaponEditorWindow::exportChangesRequested, this, &Shell::exportWeaponChanges);
-    connect(editor, &WeaponEditorWindow::exportRequested, this, &Shell::exportWeapon);
+    connect(editor, &EditorWindow::saveRequested, this, [this, form] { save(form); });
+    connect(editor, &EditorWindow::saveAsRequested, this, [this, form] { saveAs(form); });
+    guardClose(editor, [this, form] { return mayClose(form); });
+    const bool weapon = form == FileContent::Weapon;
+    connect(editor, &EditorWindow::exportChangesRequested, this,
+            weapon ? &Shell::exportWeaponChanges : &Shell::exportClassChanges);
+    connect(editor, &EditorWindow::exportRequested, this,
+            weapon ? &Shell::exportWeapon : &Shell::exportClass);
 }
 
 // Windows still open at the end go with the program, unasked.
@@ -75,7 +77,7 @@ void Shell::start() {
 void Shell::exportClass() {
     const ShipClassRecord record = classEditor_->record();
     showExport(FileContent::ShipClass, keelwright::exportClass(record), ExportKind::Full);
-    classEditor_->document().exported(record);
+    classEditor_->document().exported();
 }
 
 void Shell::exportWeapon() {
@@ -83,20 +85,25 @@ void Shell::exportWeapon() {
         return;
     const WeaponRecord weapon = weaponEditor_->record();
     showExport(FileContent::Weapon, keelwright::exportWeapon(weapon), ExportKind::Full);
-    weaponEditor_->document().exported(weapon);
+    weaponEditor_->document().exported();
 }
 
 void Shell::openWeaponEditor() {
     if (!weaponEditor_) {
         weaponEditor_ = new WeaponEditorWindow();
-        listenTo(weaponEditor_.data());
+        listenTo(weaponEditor_);
+        if (recovery_)
+            recovery_->watch(&weaponEditor_->document());
     }
     present(weaponEditor_);
 }
 
 void Shell::askToQuit() {
     // Edits a file would lose are the question then; saved or discarded, the program ends.
-    if (holdsUnsavedEdits(FileContent::ShipClass) || holdsUnsavedEdits(FileContent::Weapon)) {
+    const auto unsaved = [this](FileContent form) {
+        return editor(form) && editor(form)->document().holdsUnsavedEdits();
+    };
+    if (unsaved(FileContent::ShipClass) || unsaved(FileContent::Weapon)) {
         settleUnsaved({FileContent::ShipClass, FileContent::Weapon}, [] { QApplication::exit(0); });
         return;
     }

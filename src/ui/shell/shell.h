@@ -19,6 +19,7 @@
 namespace keelwright {
 
 struct OpenedFile;
+class RecoveryStore;
 
 class Shell : public QObject {
     Q_OBJECT
@@ -27,11 +28,18 @@ public:
     ~Shell() override;
 
     void start();
+    // Keeps recovery snapshots of every editor's unsaved edits in `store`.
+    void keepRecovery(RecoveryStore* store);
+    // At start, before anything else: offers what runs that ended left unsaved, then goes on
+    // with `then`, told whether edits were restored.
+    void offerRecovery(const std::function<void(bool restored)>& then);
 
     ClassEditorWindow* classEditor() const { return classEditor_.get(); }
     OutputWindow* classOutput() const { return classOutput_; }
     WeaponEditorWindow* weaponEditor() const { return weaponEditor_; }
     OutputWindow* weaponOutput() const { return weaponOutput_; }
+    // The editor of that kind of form; the weapon editor may be gone (nullptr).
+    EditorWindow* editor(FileContent form) const;
 
     void exportClass();
     void exportWeapon();
@@ -47,36 +55,24 @@ public:
     // The editing loop of each editor: Save writes the full export to the editor's file (asking
     // first where that would lose lines of it), Save As to a file chosen; Export Changes writes
     // only what differs from the form as last opened, saved or exported.
-    void save(FileContent editor, const std::function<void()>& then = {});
-    void saveAs(FileContent editor, const std::function<void()>& then = {});
+    void save(FileContent form, const std::function<void()>& then = {});
+    void saveAs(FileContent form, const std::function<void()>& then = {});
     void exportClassChanges();
     void exportWeaponChanges();
 
 private:
-    void listenTo(ClassEditorWindow* editor);
-    void listenTo(WeaponEditorWindow* editor);
-    template <class Editor> void listenToFileCommands(Editor* editor, FileContent content);
-    QWidget* editorFor(FileContent content) const;
-    bool holdsEdits(FileContent content) const;
+    void listenTo(EditorWindow* editor);
     void offer(const OpenedFile& file, bool ask, QStringList& report);
     void apply(const OpenedFile& file);
     void warnAboutOpening(const QStringList& report);
     // Shows an export in its output window. A window that shows only changes forgets the file
     // it last saved, so that Save cannot put a few lines over a whole class without a question.
     enum class ExportKind { Full, Changes };
-    void showExport(FileContent content, const std::string& text, ExportKind kind);
-    bool holdsUnsavedEdits(FileContent content) const;
+    void showExport(FileContent form, const std::string& text, ExportKind kind);
     // Asks of each editor in turn that holds unsaved edits whether to save them, then goes on
     // with `then`; Cancel stops there.
-    void settleUnsaved(QList<FileContent> editors, const std::function<void()>& then);
-    bool mayClose(FileContent editor);
-    // Calls `visit` with the editor of that kind; the weapon editor may be gone (nullptr).
-    template <class Visit> void visitEditor(FileContent content, Visit visit) const {
-        if (content == FileContent::Weapon)
-            visit(weaponEditor_.data());
-        else
-            visit(classEditor_.get());
-    }
+    void settleUnsaved(QList<FileContent> forms, const std::function<void()>& then);
+    bool mayClose(FileContent form);
 
     std::unique_ptr<ClassEditorWindow> classEditor_;
     // Created on first use; a window closed by its user is gone, and the next use makes it anew.
@@ -84,6 +80,7 @@ private:
     QPointer<WeaponEditorWindow> weaponEditor_;
     QPointer<OutputWindow> weaponOutput_;
     bool closingSettled_ = false; // an editor closes after its Save question was answered
+    QPointer<RecoveryStore> recovery_;
 };
 
 } // namespace keelwright

@@ -42,22 +42,9 @@ void Shell::openFiles(const QStringList& paths, bool ask) {
     warnAboutOpening(report);
 }
 
-QWidget* Shell::editorFor(FileContent content) const {
-    if (content == FileContent::Weapon)
-        return weaponEditor_;
-    return classEditor_.get();
-}
-
-bool Shell::holdsEdits(FileContent content) const {
-    bool holds = false;
-    visitEditor(content, [&](auto* editor) {
-        holds = editor && editor->document().holdsEdits(editor->record());
-    });
-    return holds;
-}
-
 void Shell::offer(const OpenedFile& file, bool ask, QStringList& report) {
-    if (!ask || !holdsEdits(file.reading.content)) {
+    EditorWindow* target = editor(file.reading.content);
+    if (!ask || !target || !target->document().holdsEdits()) {
         apply(file);
         report << findingsText(file);
         return;
@@ -66,9 +53,9 @@ void Shell::offer(const OpenedFile& file, bool ask, QStringList& report) {
         file.reading.content == FileContent::Weapon
             ? tr("Replace the weapon on the form with the one in %1?").arg(file.name())
             : tr("Replace the ship class on the form with the one in %1?").arg(file.name());
-    QMessageBox* box = openMessageBox(
-        QMessageBox::Question, tr("Open"), question, QMessageBox::Yes | QMessageBox::No,
-        editorFor(file.reading.content), QStringLiteral("ReplaceQuestion"));
+    QMessageBox* box = openMessageBox(QMessageBox::Question, tr("Open"), question,
+                                      QMessageBox::Yes | QMessageBox::No, target,
+                                      QStringLiteral("ReplaceQuestion"));
     box->setDefaultButton(QMessageBox::No);
     connect(box, &QMessageBox::finished, this, [this, file](int answer) {
         if (answer != QMessageBox::Yes)
@@ -82,15 +69,13 @@ void Shell::offer(const OpenedFile& file, bool ask, QStringList& report) {
 void Shell::apply(const OpenedFile& file) {
     const EditorFile tie{file.path, file.digest, file.reading.linesNotOnForm,
                          file.reading.fromWindows1252};
-    if (file.reading.content == FileContent::Weapon) {
+    const bool weapon = file.reading.content == FileContent::Weapon;
+    if (weapon)
         openWeaponEditor();
-        weaponEditor_->showRecord(file.reading.weapon);
-        weaponEditor_->document().tie(weaponEditor_->record(), tie);
-        return;
-    }
-    classEditor_->showRecord(file.reading.shipClass);
-    classEditor_->document().tie(classEditor_->record(), tie);
-    present(classEditor_.get());
+    EditorWindow* target = editor(file.reading.content);
+    target->document().open(
+        weapon ? weaponTexts(file.reading.weapon) : valuesOf(file.reading.shipClass), tie);
+    present(target);
 }
 
 void Shell::warnAboutOpening(const QStringList& report) {

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The editors' way back to the file and the game: Save, Save As, Export Changes, and the
 // questions asked before edits or lines of a file could be lost.
+#include "core/document/form_values.h"
 #include "core/export/class_export.h"
 #include "core/shell/file_names.h"
 #include "core/weapons/weapon_export.h"
-#include "ui/output/text_file.h"
 #include "ui/shell/file_reading.h"
 #include "ui/shell/shell.h"
+#include "ui/storage/text_file.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/window_helpers.h"
 
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -27,18 +29,11 @@ QString tr(const char* text) {
 
 using Then = std::function<void()>;
 
-std::string fullExport(const ShipClassRecord& shipClass) {
-    return exportClass(shipClass);
-}
-std::string fullExport(const WeaponRecord& weapon) {
-    return exportWeapon(weapon);
-}
-
-std::string suggestedName(const ShipClassRecord& shipClass) {
-    return suggestedFileName(shipClass.text("Text2"), "class");
-}
-std::string suggestedName(const WeaponRecord& weapon) {
-    return suggestedFileName(weapon.name, "weapon");
+std::string suggestedName(const EditorWindow* editor) {
+    const FormValues& values = editor->document().values();
+    if (editor->form() == FileContent::Weapon)
+        return suggestedFileName(weaponFromTexts(values).name, "weapon");
+    return suggestedFileName(values[fieldIndex("Text2").value()], "class");
 }
 
 QString fileName(const QString& path) {
@@ -74,9 +69,10 @@ QStringList risksOfReplacing(const EditorFile& file) {
 
 // Writes the form's full export to `path` and makes it the editor's file. A failed write leaves
 // the file as it was and says why.
-template <class Editor> void writeForm(Editor* editor, const QString& path, const Then& then) {
-    const auto record = editor->record();
-    const QByteArray bytes = QByteArray::fromStdString(fullExport(record));
+void writeForm(EditorWindow* editor, const QString& path, const Then& then) {
+    Document& document = editor->document();
+    const QByteArray bytes =
+        QByteArray::fromStdString(exportForm(document.form(), document.values()));
     if (const auto failure = writeFileAtomically(path, bytes)) {
         openMessageBox(QMessageBox::Warning, tr("Save"),
                        tr("%1 could not be saved.\n\n%2").arg(path, *failure), QMessageBox::Ok,
@@ -84,15 +80,15 @@ template <class Editor> void writeForm(Editor* editor, const QString& path, cons
             ->show();
         return;
     }
-    editor->document().tie(record, EditorFile{path, fileDigest(bytes), 0, false});
+    document.saved(EditorFile{path, fileDigest(bytes), 0, false});
     if (then)
         then();
 }
 
-template <class Editor> void saveFormAs(Editor* editor, const Then& then);
+void saveFormAs(EditorWindow* editor, const Then& then);
 
 // Save over the editor's own file, after a question where that would lose something.
-template <class Editor> void saveForm(Editor* editor, const Then& then) {
+void saveForm(EditorWindow* editor, const Then& then) {
     const EditorFile& file = editor->document().file();
     if (file.path.isEmpty()) {
         saveFormAs(editor, then);
@@ -114,7 +110,7 @@ template <class Editor> void saveForm(Editor* editor, const Then& then) {
     box->show();
 }
 
-template <class Editor> void saveFormAs(Editor* editor, const Then& then) {
+void saveFormAs(EditorWindow* editor, const Then& then) {
     const QString textFiles = QStringLiteral("Text Files (*.txt)");
     QFileDialog* dialog =
         openFileDialog(editor, QStringLiteral("SaveAsDialog"), QFileDialog::AcceptSave,
@@ -123,7 +119,7 @@ template <class Editor> void saveFormAs(Editor* editor, const Then& then) {
     const QString current = editor->document().file().path;
     if (current.isEmpty()) {
         dialog->setDirectory(QDir::currentPath());
-        dialog->selectFile(qs(suggestedName(editor->record())));
+        dialog->selectFile(qs(suggestedName(editor)));
     } else {
         dialog->selectFile(current);
     }
@@ -155,24 +151,21 @@ void tellNothingChanged(QWidget* editor) {
 
 } // namespace
 
-void Shell::save(FileContent content, const Then& then) {
-    visitEditor(content, [&](auto* editor) {
-        if (editor)
-            saveForm(editor, then);
-    });
+void Shell::save(FileContent form, const Then& then) {
+    if (EditorWindow* target = editor(form))
+        saveForm(target, then);
 }
 
-void Shell::saveAs(FileContent content, const Then& then) {
-    visitEditor(content, [&](auto* editor) {
-        if (editor)
-            saveFormAs(editor, then);
-    });
+void Shell::saveAs(FileContent form, const Then& then) {
+    if (EditorWindow* target = editor(form))
+        saveFormAs(target, then);
 }
 
 void Shell::exportClassChanges() {
     const ShipClassRecord record = classEditor_->record();
-    const ClassChanges changes =
-        keelwright::exportClassChanges(classEditor_->document().baseline(), record);
+    const auto& baseline = classEditor_->document().baseline();
+    const ClassChanges changes = keelwright::exportClassChanges(
+        baseline ? std::optional(shipClassOf(*baseline)) : std::nullopt, record);
     if (changes.text.empty() && changes.systemsLeft.empty()) {
         tellNothingChanged(classEditor_.get());
         return;
@@ -180,7 +173,7 @@ void Shell::exportClassChanges() {
     // With only systems taken out there is no line to write: the output stays as it was.
     if (!changes.text.empty())
         showExport(FileContent::ShipClass, changes.text, ExportKind::Changes);
-    classEditor_->document().exported(record);
+    classEditor_->document().exported();
     if (changes.systemsLeft.empty())
         return;
     QStringList systems;
@@ -197,63 +190,56 @@ void Shell::exportWeaponChanges() {
     if (!weaponEditor_)
         return;
     const WeaponRecord weapon = weaponEditor_->record();
-    const std::string text =
-        keelwright::exportWeaponChanges(weaponEditor_->document().baseline(), weapon);
+    const auto& baseline = weaponEditor_->document().baseline();
+    const std::string text = keelwright::exportWeaponChanges(
+        baseline ? std::optional(weaponFromTexts(*baseline)) : std::nullopt, weapon);
     if (text.empty()) {
         tellNothingChanged(weaponEditor_);
         return;
     }
     showExport(FileContent::Weapon, text, ExportKind::Changes);
-    weaponEditor_->document().exported(weapon);
+    weaponEditor_->document().exported();
 }
 
-bool Shell::holdsUnsavedEdits(FileContent content) const {
-    bool holds = false;
-    visitEditor(content, [&](auto* editor) {
-        holds = editor && editor->document().holdsUnsavedEdits(editor->record());
-    });
-    return holds;
-}
-
-void Shell::settleUnsaved(QList<FileContent> editors, const Then& then) {
-    while (!editors.isEmpty() && !holdsUnsavedEdits(editors.first()))
-        editors.removeFirst();
-    if (editors.isEmpty()) {
+void Shell::settleUnsaved(QList<FileContent> forms, const Then& then) {
+    const auto unsaved = [this](FileContent form) {
+        return editor(form) && editor(form)->document().holdsUnsavedEdits();
+    };
+    while (!forms.isEmpty() && !unsaved(forms.first()))
+        forms.removeFirst();
+    if (forms.isEmpty()) {
         then();
         return;
     }
-    const FileContent content = editors.takeFirst();
-    QWidget* editor =
-        content == FileContent::Weapon ? static_cast<QWidget*>(weaponEditor_) : classEditor_.get();
-    QString path;
-    visitEditor(content, [&](auto* e) { path = e->document().file().path; });
-    present(editor);
-    QMessageBox* box = openMessageBox(
-        QMessageBox::Question, tr("Save"), tr("Save the changes to %1?").arg(fileName(path)),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, editor,
-        QStringLiteral("SaveChangesQuestion"));
+    const FileContent form = forms.takeFirst();
+    EditorWindow* target = editor(form);
+    present(target);
+    QMessageBox* box =
+        openMessageBox(QMessageBox::Question, tr("Save"),
+                       tr("Save the changes to %1?").arg(fileName(target->document().file().path)),
+                       QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, target,
+                       QStringLiteral("SaveChangesQuestion"));
     box->setDefaultButton(QMessageBox::Save);
-    connect(box, &QMessageBox::finished, this, [this, content, editors, then](int answer) {
-        const auto goOn = [this, editors, then] { settleUnsaved(editors, then); };
+    connect(box, &QMessageBox::finished, this, [this, form, forms, then](int answer) {
+        const auto goOn = [this, forms, then] { settleUnsaved(forms, then); };
         if (answer == QMessageBox::Save)
-            save(content, goOn);
+            save(form, goOn);
         else if (answer == QMessageBox::Discard)
             goOn();
     });
     box->show();
 }
 
-bool Shell::mayClose(FileContent content) {
-    if (closingSettled_ || !holdsUnsavedEdits(content))
+bool Shell::mayClose(FileContent form) {
+    EditorWindow* target = editor(form);
+    if (closingSettled_ || !target || !target->document().holdsUnsavedEdits())
         return true;
-    settleUnsaved({content}, [this, content] {
-        visitEditor(content, [this](auto* editor) {
-            if (!editor)
-                return;
+    settleUnsaved({form}, [this, form] {
+        if (EditorWindow* closing = editor(form)) {
             closingSettled_ = true;
-            editor->close();
+            closing->close();
             closingSettled_ = false;
-        });
+        }
     });
     return false;
 }

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/weapons/weapon_editor_window.h"
 
-#include "ui/widgets/field_keys.h"
-#include "ui/widgets/file_commands.h"
-#include "ui/widgets/file_drop.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/text_box.h"
 #include "ui/widgets/twips.h"
@@ -20,12 +17,10 @@
 namespace keelwright {
 namespace {
 
-// The window's design, in twips.
+// The window's design, in twips; labels, text boxes and check boxes have the class editor's
+// heights (kLabelAbove, kTextHeight, kCheckHeight).
 constexpr int kClientWidth = 5715;
 constexpr int kClientHeight = 4500;
-constexpr int kLabelAbove = 240; // a label's top stands this far above its box's top
-constexpr int kTextHeight = 285;
-constexpr int kCheckHeight = 255;
 // Pixels kept free right of and below the lowest and rightmost control when the font needs more
 // room than the design gave.
 constexpr int kRightMargin = 16;
@@ -33,25 +28,23 @@ constexpr int kBottomMargin = 8;
 
 } // namespace
 
-WeaponEditorWindow::WeaponEditorWindow() : QMainWindow(nullptr) {
+WeaponEditorWindow::WeaponEditorWindow() : EditorWindow(FileContent::Weapon, nullptr) {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Vantor Weapon Creator"));
     buildMenu();
     buildControls();
-    guardFieldKeys(this);
-    acceptFileDrops(this, [this](const QStringList& paths) { emit filesDropped(paths); });
+    bindForm(binder_);
 }
 
 void WeaponEditorWindow::buildMenu() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnufile"));
-    addFileCommands(file, this);
+    QMenu* file = addFileMenu();
     connect(addCommand(file, tr("&Export to screen"), "mnufileexport"), &QAction::triggered, this,
             &WeaponEditorWindow::exportRequested);
     addNamedSeparator(file, "space");
     connect(addCommand(file, tr("&Reset"), "mnufilereset"), &QAction::triggered, this,
             &WeaponEditorWindow::reset);
+    addEditMenu();
 }
 
 void WeaponEditorWindow::buildControls() {
@@ -92,12 +85,6 @@ void WeaponEditorWindow::buildControls() {
     setCentralWidget(client);
     keepNaturalSize(this);
     binder_.widget(0)->setFocus();
-}
-
-void WeaponEditorWindow::reset() {
-    WeaponRecord weapon = record();
-    resetWeapon(weapon);
-    showRecord(weapon);
 }
 
 } // namespace keelwright

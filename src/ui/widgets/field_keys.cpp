@@ -23,12 +23,19 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride && isWindowShortcut(*event)) {
+        const bool key =
+            event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+        if (!key)
+            return QObject::eventFilter(watched, event);
+        const auto& pressed = static_cast<const QKeyEvent&>(*event);
+        if (event->type() == QEvent::ShortcutOverride && isWindowShortcut(pressed)) {
             event->ignore(); // not claimed by the field: the window's shortcut runs
             return true;
         }
-        // Access keys have had their turn before the key press arrives.
-        if (event->type() == QEvent::KeyPress && isAltChord(static_cast<QKeyEvent&>(*event))) {
+        // Access keys and shortcuts have had their turn before the key press arrives. A disabled
+        // command's key (Undo with nothing to undo) must not reach the field's own binding.
+        if (event->type() == QEvent::KeyPress &&
+            (isAltChord(pressed) || isWindowShortcut(pressed))) {
             event->accept();
             return true;
         }
@@ -36,14 +43,13 @@ protected:
     }
 
 private:
-    bool isWindowShortcut(const QEvent& event) const {
-        const auto& key = static_cast<const QKeyEvent&>(event);
+    bool isWindowShortcut(const QKeyEvent& key) const {
         if (!(key.modifiers() & Qt::ControlModifier))
             return false;
         const QKeySequence pressed(key.keyCombination());
         const auto actions = window_->findChildren<QAction*>();
         return std::any_of(actions.begin(), actions.end(), [&](const QAction* action) {
-            return action->isEnabled() && action->shortcut() == pressed;
+            return action->shortcuts().contains(pressed);
         });
     }
 

@@ -4,6 +4,7 @@
 #include "ui/widgets/qt_text.h"
 
 #include <cstddef>
+#include <type_traits>
 
 namespace keelwright {
 namespace {
@@ -50,6 +51,23 @@ std::vector<std::string> FormBinder::texts() const {
     for (std::size_t i = 0; i < controls_.size(); ++i)
         out.push_back(utf8(text(i)));
     return out;
+}
+
+void FormBinder::onChange(const std::function<void(std::size_t)>& changed) const {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const auto tell = [changed, i] { changed(i); };
+        std::visit(
+            [&](auto* control) {
+                using Control = std::remove_pointer_t<decltype(control)>;
+                if constexpr (std::is_same_v<Control, QLineEdit>)
+                    QObject::connect(control, &QLineEdit::textChanged, control, tell);
+                else if constexpr (std::is_same_v<Control, QCheckBox>)
+                    QObject::connect(control, &QCheckBox::toggled, control, tell);
+                else
+                    QObject::connect(control, &QComboBox::currentIndexChanged, control, tell);
+            },
+            controls_[i]);
+    }
 }
 
 void FormBinder::show(std::span<const std::string> texts) {

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <string>
 #include <variant>
@@ -32,6 +33,8 @@ public:
 
     std::vector<std::string> texts() const; // UTF-8, one per control
     void show(std::span<const std::string> texts);
+    // Calls `changed` with a control's index whenever its value changes, by the user or not.
+    void onChange(const std::function<void(std::size_t)>& changed) const;
 
 private:
     std::vector<std::variant<QLineEdit*, QCheckBox*, QComboBox*>> controls_;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/widgets/window_helpers.h"
 
-#include "ui/widgets/scratch_settings.h"
+#include "ui/storage/scratch_settings.h"
 
 #include <QAction>
 #include <QFileSystemModel>

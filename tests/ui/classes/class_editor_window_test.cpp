@@ -212,6 +212,8 @@ TEST(ClassEditorMenus, CaptionsNamesAndShortcuts) {
                     {"mnufilescreen", "&Export to Screen", "Ctrl+E"},
                     {"mnureset", "Reset", "Ctrl+R"},
                     {"mnufilequit", "Quit", "Ctrl+Q"},
+                    {"mnueditundo", "&Undo", "Ctrl+Z"},
+                    {"mnueditredo", "&Redo", "Ctrl+Y"},
                     {"mnuhelpabout", "About", ""},
                     {"mnuweap", "Weapon Editor", ""}};
     for (const auto& c : commands) {
@@ -231,10 +233,13 @@ TEST(ClassEditorMenus, CaptionsNamesAndShortcuts) {
     EXPECT_EQ(fileMenu.join(' '), "mnufileopen mnufilesave2 mnufilesaveas mnufilechanges "
                                   "mnufileopensep mnufilescreen mnufilesep mnureset space "
                                   "mnufilequit");
+    // Edit stands right after File: File, Edit, Help, Weapon Editor.
     const auto bar = window.menuBar()->actions();
-    ASSERT_EQ(bar.size(), 3);
-    EXPECT_EQ(bar[2]->objectName(), "mnuweap");
-    EXPECT_EQ(bar[2]->menu(), nullptr);
+    ASSERT_EQ(bar.size(), 4);
+    EXPECT_EQ(bar[1]->menu(), child<QMenu>(&window, "mnuedit"));
+    EXPECT_EQ(bar[2]->menu(), child<QMenu>(&window, "mnuhelp"));
+    EXPECT_EQ(bar[3]->objectName(), "mnuweap");
+    EXPECT_EQ(bar[3]->menu(), nullptr);
 }
 
 TEST_F(ClassEditorTest, ShortcutsActFromEveryPage) {

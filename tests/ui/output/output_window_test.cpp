@@ -3,7 +3,7 @@
 
 #include "support/font_sizes.h"
 #include "support/ui_helpers.h"
-#include "ui/output/text_file.h"
+#include "ui/storage/text_file.h"
 #include "ui/widgets/window_helpers.h"
 
 #include <QComboBox>

@@ -132,7 +132,7 @@ TEST_F(ShellSaveTest, SaveAsksWhenAnotherProgramChangedTheFile) {
 TEST_F(ShellSaveTest, SaveWithoutAFileAsksWhereThenRemembers) {
     const QString before = QDir::currentPath();
     QDir::setCurrent(folder.path());
-    editor()->showRecord(galleon);
+    editor()->document().replace(valuesOf(galleon), "Typed");
     saveKeys(editor());
     QFileDialog* dialog = testing::topLevel<QFileDialog>("SaveAsDialog");
     ASSERT_NE(dialog, nullptr);

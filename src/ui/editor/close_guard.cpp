@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/widgets/close_guard.h"
+#include "ui/editor/close_guard.h"
 
 #include <QEvent>
 #include <QObject>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Writing a saved output file: the whole file is replaced at once or not at all.
+// Files as Keelwright writes and watches them: replaced at once or not at all, and known again by
+// a digest of their bytes.
 
 #include <QByteArray>
 #include <QString>
@@ -14,5 +15,9 @@ QString withCrLf(const QString& text);
 
 // Nothing on success; otherwise the reason, in the system's words where it gives one.
 std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+// A digest of a file's bytes, and of the file on disk now (nothing when it cannot be read).
+QByteArray fileDigest(const QByteArray& bytes);
+std::optional<QByteArray> digestOnDisk(const QString& path);
 
 } // namespace keelwright

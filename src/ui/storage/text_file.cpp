@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "ui/output/text_file.h"
+#include "ui/storage/text_file.h"
+
+#include "core/export/command_file.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -45,6 +49,20 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
     if (!file.commit())
         return file.errorString();
     return std::nullopt;
+}
+
+QByteArray fileDigest(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+std::optional<QByteArray> digestOnDisk(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(qint64(kMaxCommandFileBytes) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return fileDigest(bytes);
 }
 
 } // namespace keelwright

@@ -3,6 +3,7 @@
 // The file commands both editors' File menus begin with, before the commands each was drawn
 // with: Open, then the editing loop of a form that belongs to a file.
 
+#include "ui/editor/editor_window.h"
 #include "ui/widgets/window_helpers.h"
 
 #include <QAction>
@@ -11,9 +12,8 @@
 
 namespace keelwright {
 
-// `Editor` has the signals openRequested, saveRequested, saveAsRequested and
-// exportChangesRequested; the items end with a separator.
-template <class Editor> void addFileCommands(QMenu* file, Editor* editor) {
+// The items end with a separator.
+inline void addFileCommands(QMenu* file, EditorWindow* editor) {
     const auto tr = [](const char* text) {
         return QCoreApplication::translate("keelwright::FileCommands", text);
     };
@@ -21,12 +21,13 @@ template <class Editor> void addFileCommands(QMenu* file, Editor* editor) {
         QString caption;
         const char* name;
         const char* keys;
-        void (Editor::*signal)();
+        void (EditorWindow::*signal)();
     } commands[] = {
-        {tr("&Open..."), "mnufileopen", "Ctrl+O", &Editor::openRequested},
-        {tr("&Save"), "mnufilesave2", "Ctrl+S", &Editor::saveRequested},
-        {tr("Save &As..."), "mnufilesaveas", "Ctrl+Shift+S", &Editor::saveAsRequested},
-        {tr("Export &Changes"), "mnufilechanges", "Ctrl+Shift+E", &Editor::exportChangesRequested},
+        {tr("&Open..."), "mnufileopen", "Ctrl+O", &EditorWindow::openRequested},
+        {tr("&Save"), "mnufilesave2", "Ctrl+S", &EditorWindow::saveRequested},
+        {tr("Save &As..."), "mnufilesaveas", "Ctrl+Shift+S", &EditorWindow::saveAsRequested},
+        {tr("Export &Changes"), "mnufilechanges", "Ctrl+Shift+E",
+         &EditorWindow::exportChangesRequested},
     };
     for (const auto& c : commands)
         QObject::connect(addCommand(file, c.caption, c.name, c.keys), &QAction::triggered, editor,

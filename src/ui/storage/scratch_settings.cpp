@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/widgets/scratch_settings.h"
+#include "ui/storage/scratch_settings.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// An editor's document: the form's values, the file they belong to, the form as last saved and
+// as last sent to the game, and the history of the user's steps. The form binder writes into it
+// and shows it; everything else reads it: the budget row, Save, Export Changes, the questions
+// before edits are lost, Undo and recovery.
+
+#include "core/document/form_values.h"
+#include "core/document/recovery_snapshot.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+class QUndoCommand;
+class QUndoStack;
+
+namespace keelwright {
+
+struct EditorFile {
+    QString path;      // empty: the form came from no file
+    QByteArray digest; // of the bytes last read or written, to see another program's change
+    std::size_t linesNotOnForm = 0; // lines of the file that saving the form would drop
+    bool fromWindows1252 = false;   // read as Windows-1252; saving writes UTF-8
+};
+
+class Document : public QObject {
+    Q_OBJECT
+public:
+    explicit Document(FileContent form, QObject* parent = nullptr);
+    ~Document() override;
+
+    FileContent form() const { return form_; }
+    const FormValues& values() const { return values_; }
+    const EditorFile& file() const { return file_; }
+    const std::optional<FormValues>& baseline() const { return baseline_; }
+    QUndoStack* history() const { return history_; }
+
+    // The user changed one field: one step. Typing into the same field joins the step until it
+    // is closed: focus left the field, or another field changed.
+    void edit(std::size_t field, const std::string& text, bool typing);
+    void closeStep();
+    // The whole form at once, as one step named `step` (Reset).
+    void replace(const FormValues& values, const QString& step);
+
+    // A file was opened into the editor: the form is the file's, what the game was sent, and has
+    // no history before it.
+    void open(const FormValues& values, EditorFile file);
+    void saved(EditorFile file); // the form as it is now was written to `file`
+    void exported();             // the form as it is now was sent to the game
+    // Puts back what a snapshot kept, as one step, with its file, baseline and saved form.
+    void restore(const Snapshot& snapshot);
+    Snapshot snapshot(std::int64_t lastEdit) const;
+
+    // Open asks first: the form differs from the design values and from what was last opened,
+    // saved or exported.
+    bool holdsEdits() const;
+    // Quit and closing ask first: the form has a file and differs from what was last saved.
+    bool holdsUnsavedEdits() const;
+    // A recovery snapshot is kept: the form differs from its file as last opened or saved, or,
+    // from no file, from the design values.
+    bool needsRecovery() const;
+
+signals:
+    void changed();
+    // Undo or Redo changed these fields; the editor brings the first of them forward.
+    void stepRetraced(std::size_t firstField);
+
+private:
+    friend class FormStep;
+    void apply(std::size_t field, const std::string& text);
+
+    FileContent form_;
+    FormValues values_;
+    EditorFile file_;
+    std::optional<FormValues> baseline_;
+    std::optional<FormValues> saved_;
+    QUndoStack* history_;
+    const QUndoCommand* openStep_ = nullptr; // the typing step that more typing joins
+    bool joined_ = false;                    // the last edit joined the open step
+};
+
+} // namespace keelwright

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#include "ui/editor/editor_window.h"
+
+#include "ui/editor/file_commands.h"
+#include "ui/widgets/field_keys.h"
+#include "ui/widgets/file_drop.h"
+#include "ui/widgets/form_binder.h"
+#include "ui/widgets/qt_text.h"
+#include "ui/widgets/window_helpers.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QUndoStack>
+
+namespace keelwright {
+
+EditorWindow::EditorWindow(FileContent form, QWidget* parent)
+    : QMainWindow(parent), document_(new Document(form, this)) {}
+
+QMenu* EditorWindow::addFileMenu() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnufile"));
+    addFileCommands(file, this);
+    return file;
+}
+
+void EditorWindow::addEditMenu() {
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuedit"));
+    // Their captions name the step ("&Undo Reset"); they are disabled when there is none.
+    QAction* undo = document_->history()->createUndoAction(edit, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("mnueditundo"));
+    undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    QAction* redo = document_->history()->createRedoAction(edit, tr("&Redo"));
+    redo->setObjectName(QStringLiteral("mnueditredo"));
+    redo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    edit->addAction(undo);
+    edit->addAction(redo);
+}
+
+void EditorWindow::bindForm(FormBinder& binder) {
+    binder_ = &binder;
+    binder.onChange([this](std::size_t field) {
+        document_->edit(field, utf8(binder_->text(field)), binder_->lineEdit(field) != nullptr);
+    });
+    connect(document_, &Document::changed, this, &EditorWindow::showDocument);
+    connect(document_, &Document::stepRetraced, this, &EditorWindow::focusField);
+    // Typing in a field is one step until the focus moves on.
+    connect(qApp, &QApplication::focusChanged, document_, &Document::closeStep);
+    guardFieldKeys(this);
+    acceptFileDrops(this, [this](const QStringList& paths) { emit filesDropped(paths); });
+}
+
+void EditorWindow::reset() {
+    document_->replace(resetValues(form(), document_->values()), tr("Reset"));
+}
+
+void EditorWindow::showDocument() {
+    binder_->show(document_->values());
+}
+
+void EditorWindow::focusField(std::size_t field) {
+    showField(field);
+    binder_->widget(field)->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace keelwright
