@@ -70,7 +70,7 @@ expect_same "$ship" "$HOME/saved-reset.txt" "restored after KILL and saved"
 if [[ -z "$windows" ]]; then
     focus_window "$editor"
     xdotool key --clearmodifiers Tab Tab Tab End 1
-    sleep 0.3
+    sleep 0.8 # the keys arrive; TERM comes before the snapshot's second is up
     kill -TERM "$app"
     wait "$app" && status=0 || status=$?
     app=
