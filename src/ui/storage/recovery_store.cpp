@@ -38,10 +38,12 @@ struct RecoveryStore::Watched {
     bool written = false;
 };
 
-RecoveryStore::RecoveryStore(QObject* parent)
+RecoveryStore::RecoveryStore(const QString& folder, QObject* parent)
     : QObject(parent),
-      folder_(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-              QStringLiteral("/recovery")),
+      folder_(!folder.isEmpty()
+                  ? folder
+                  : QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+                        QStringLiteral("/recovery")),
       run_(QUuid::createUuid().toString(QUuid::Id128).left(16)) {}
 
 RecoveryStore::~RecoveryStore() {

@@ -30,7 +30,8 @@ struct AbandonedWork {
 class RecoveryStore : public QObject {
     Q_OBJECT
 public:
-    explicit RecoveryStore(QObject* parent = nullptr);
+    // The folder is the user's, "recovery" in Qt's AppLocalDataLocation, unless one is given.
+    explicit RecoveryStore(const QString& folder = {}, QObject* parent = nullptr);
     ~RecoveryStore() override; // what is not kept goes, and the folders this run made
 
     QString folder() const { return folder_; }
