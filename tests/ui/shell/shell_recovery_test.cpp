@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QLineEdit>
 #include <QLockFile>
 #include <QPushButton>
 
@@ -97,6 +98,21 @@ TEST_F(ShellRecoveryTest, ARunThatGoesOnKeepsItsSnapshots) {
     QLockFile running(folder.filePath("0dead.lock"));
     ASSERT_TRUE(running.tryLock());
     EXPECT_TRUE(store.findAbandoned().isEmpty());
+}
+
+// A folder that cannot be made costs one warning a run, and no edit.
+TEST_F(ShellRecoveryTest, AnUnwritableFolderWarnsOnce) {
+    write("file", "not a folder");
+    RecoveryStore nowhere(folder.filePath("file/recovery"));
+    shell.keepRecovery(&nowhere);
+    auto* maxHull = testing::child<QLineEdit>(shell.classEditor(), "Text3");
+    maxHull->setText("900");
+    QMessageBox* warning = testing::topLevel<QMessageBox>("RecoveryUnwritable", 3000);
+    ASSERT_NE(warning, nullptr);
+    warning->button(QMessageBox::Ok)->click();
+    maxHull->setText("901");
+    EXPECT_EQ(testing::topLevel<QMessageBox>("RecoveryUnwritable", 1500), nullptr);
+    EXPECT_EQ(shell.classEditor()->record().text("Text3"), "901");
 }
 
 } // namespace
