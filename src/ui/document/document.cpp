@@ -77,6 +77,7 @@ void Document::saved(EditorFile file) {
 
 void Document::exported() {
     baseline_ = values_;
+    emit changed(); // a snapshot keeps the new baseline
 }
 
 void Document::restore(const Snapshot& snapshot) {
