@@ -109,6 +109,10 @@ std::string acceptValue(const Field& field, std::string value, std::size_t line,
 
 } // namespace
 
+const CommandIndex& classCommandIndex() {
+    return *classKeys().index;
+}
+
 ClassReading readClass(std::span<const FileLine> lines, const ShipClassRecord& current) {
     const ClassKeys& keys = classKeys();
     CommandMatch match = matchCommands(lines, *keys.index, "ship class", "class");

@@ -21,4 +21,8 @@ struct ClassReading {
 // design values. Fields no export writes ("Visible") keep their value in `current`.
 ClassReading readClass(std::span<const FileLine> lines, const ShipClassRecord& current);
 
+class CommandIndex;
+// The commands a class export writes, for finding the class a line belongs to.
+const CommandIndex& classCommandIndex();
+
 } // namespace keelwright

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 namespace keelwright {
 namespace {
@@ -76,6 +78,29 @@ bool isValidUtf8(std::string_view bytes) {
         i += length;
     }
     return true;
+}
+
+std::optional<std::string> utf8ToWindows1252(std::string_view utf8) {
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<std::uint8_t>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        if (i + length > utf8.size())
+            return std::nullopt;
+        char32_t c = length == 1 ? lead : lead & (0xFF >> (length + 1));
+        for (std::size_t k = 1; k < length; ++k)
+            c = (c << 6) | (static_cast<std::uint8_t>(utf8[i + k]) & 0x3F);
+        i += length;
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            out += char(c);
+            continue;
+        }
+        const auto high = std::find(kHighControls.begin(), kHighControls.end(), c);
+        if (high == kHighControls.end())
+            return std::nullopt;
+        out += char(0x80 + (high - kHighControls.begin()));
+    }
+    return out;
 }
 
 std::string windows1252ToUtf8(std::string_view bytes) {

@@ -4,6 +4,7 @@
 // what a reader found wrong in them.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -41,6 +42,8 @@ std::variant<std::vector<FileLine>, Refusal> decodeCommandFile(std::string_view 
 
 bool isValidUtf8(std::string_view bytes);
 std::string windows1252ToUtf8(std::string_view bytes);
+// Nothing when the text holds a character Windows-1252 does not have.
+std::optional<std::string> utf8ToWindows1252(std::string_view utf8);
 
 // A line or value as a finding shows it: in double quotes, so that it cannot run into the words
 // around it, and shortened to a readable length on a character boundary.

@@ -42,6 +42,10 @@ const WeaponKeys& weaponKeys() {
 
 } // namespace
 
+const CommandIndex& weaponCommandIndex() {
+    return *weaponKeys().index;
+}
+
 WeaponReading readWeapon(std::span<const FileLine> lines) {
     const WeaponKeys& keys = weaponKeys();
     CommandMatch match = matchCommands(lines, *keys.index, "weapon", "weapon");

@@ -20,4 +20,8 @@ struct WeaponReading {
 // line names keeps "#".
 WeaponReading readWeapon(std::span<const FileLine> lines);
 
+class CommandIndex;
+// The commands a weapon export writes, for finding the weapon a line belongs to.
+const CommandIndex& weaponCommandIndex();
+
 } // namespace keelwright

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: MIT
+#include "core/fleet/file_records.h"
+
+#include "core/export/class_reader.h"
+#include "core/export/command_reader.h"
+#include "core/weapons/weapon_reader.h"
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace keelwright {
+namespace {
+
+// The kind and number of the record a line belongs to, read from the first place a key of its
+// command begins; nothing for a line of no record.
+std::optional<std::pair<FileContent, std::string>> recordOf(const FileLine& line) {
+    for (const auto& [kind, index] : {std::pair{FileContent::ShipClass, &classCommandIndex()},
+                                      std::pair{FileContent::Weapon, &weaponCommandIndex()}}) {
+        const ParsedLine parsed = index->parse(line);
+        if (!parsed.command)
+            continue;
+        const std::vector<Reading> first = index->readings(parsed, 1);
+        if (!first.empty())
+            return std::pair{kind, std::string(parsed.rest.substr(0, first.front().split))};
+    }
+    return std::nullopt;
+}
+
+void read(RecordInFile& record, const std::vector<FileLine>& lines) {
+    std::vector<FileLine> own;
+    std::size_t next = 0;
+    for (const FileLine& line : lines) {
+        if (next < record.lines.size() && line.number == record.lines[next]) {
+            own.push_back(line);
+            ++next;
+        }
+    }
+    if (record.kind == FileContent::Weapon) {
+        WeaponReading reading = readWeapon(own);
+        record.weapon = std::move(reading.weapon);
+        record.findings = std::move(reading.findings);
+    } else {
+        ClassReading reading = readClass(own, ShipClassRecord{});
+        record.shipClass = std::move(reading.record);
+        record.findings = std::move(reading.findings);
+    }
+}
+
+} // namespace
+
+FileRecords readRecords(std::string_view bytes) {
+    FileRecords file;
+    auto decoded = decodeCommandFile(bytes);
+    if (const Refusal* refusal = std::get_if<Refusal>(&decoded)) {
+        file.refusal = refusal->reason;
+        return file;
+    }
+    const auto& lines = std::get<std::vector<FileLine>>(decoded);
+    file.fromWindows1252 = !isValidUtf8(bytes);
+    for (const FileLine& line : lines) {
+        const auto owner = recordOf(line);
+        if (!owner) {
+            file.linesOfNoRecord.push_back(line.number);
+            continue;
+        }
+        const bool continues = !file.records.empty() && file.records.back().kind == owner->first &&
+                               file.records.back().number == owner->second;
+        if (!continues)
+            file.records.push_back({owner->first, owner->second, {}, {}, {}, {}});
+        file.records.back().lines.push_back(line.number);
+    }
+    if (file.records.size() == 1) { // as Open reads it, findings and all
+        const FileReading reading = readCommandFile(bytes, ShipClassRecord{});
+        RecordInFile& only = file.records.front();
+        only.kind = reading.content;
+        only.shipClass = reading.shipClass;
+        only.weapon = reading.weapon;
+        only.findings = reading.findings;
+        return file;
+    }
+    std::map<std::pair<FileContent, std::string>, std::size_t> seen;
+    for (std::size_t r = 0; r < file.records.size(); ++r) {
+        RecordInFile& record = file.records[r];
+        read(record, lines);
+        const auto [earlier, first] = seen.try_emplace({record.kind, record.number}, r);
+        if (first)
+            continue;
+        RecordInFile& before = file.records[earlier->second];
+        const std::string what =
+            (record.kind == FileContent::Weapon ? "weapon \"" : "class \"") + record.number + "\"";
+        before.findings.push_back({before.lines.front(), what,
+                                   "stands again at line " + std::to_string(record.lines.front()) +
+                                       "; the game keeps the later one"});
+        record.findings.push_back({record.lines.front(), what,
+                                   "stood before at line " + std::to_string(before.lines.front()) +
+                                       "; the game keeps this later one"});
+        earlier->second = r;
+    }
+    for (RecordInFile& record : file.records)
+        sortByLine(record.findings);
+    return file;
+}
+
+std::string replaceRecord(std::string_view bytes, const std::vector<std::size_t>& lines,
+                          std::string_view text, bool windows1252) {
+    // The file's own line end: the first one it has, CR LF where it has none.
+    const std::size_t firstEnd = bytes.find_first_of("\r\n");
+    std::string_view lineEnd = "\r\n";
+    if (firstEnd != std::string_view::npos)
+        lineEnd = bytes.substr(firstEnd, 2) == "\r\n" ? "\r\n" : bytes.substr(firstEnd, 1);
+    std::string replacement;
+    for (std::size_t from = 0; from < text.size();) {
+        std::size_t end = text.find("\r\n", from);
+        if (end == std::string_view::npos)
+            end = text.size();
+        replacement.append(text.substr(from, end - from)).append(lineEnd);
+        from = end + 2;
+    }
+    if (windows1252) {
+        if (auto encoded = utf8ToWindows1252(replacement))
+            replacement = std::move(*encoded);
+    }
+
+    std::string out;
+    out.reserve(bytes.size() + replacement.size());
+    std::size_t number = 1, next = 0, start = 0;
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF"; // before line 1, and stays
+    if (bytes.starts_with(kByteOrderMark)) {
+        out += kByteOrderMark;
+        start = kByteOrderMark.size();
+    }
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find_first_of("\r\n", start);
+        end = end == std::string_view::npos ? bytes.size()
+                                            : end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
+        if (next < lines.size() && lines[next] == number) {
+            if (next == 0)
+                out += replacement;
+            // A last line without a line end keeps the file ending without one.
+            if (end == bytes.size() && next + 1 == lines.size() && !out.empty() &&
+                bytes.back() != '\n' && bytes.back() != '\r' && out.ends_with(lineEnd))
+                out.resize(out.size() - lineEnd.size());
+            ++next;
+        } else {
+            out.append(bytes.substr(start, end - start));
+        }
+        start = end;
+        ++number;
+    }
+    return out;
+}
+
+} // namespace keelwright
