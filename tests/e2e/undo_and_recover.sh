@@ -42,16 +42,20 @@ cp "$data/galleon.txt" "$ship"
 perl -pe 's/\r$/7\r/ if $. == 1; s/maxhull=500\r/maxhull=5009\r/' "$data/galleon.txt" \
     >"$workdir/expected.txt"
 start_editor "$(native_path "$ship")"
-xdotool key --clearmodifiers Tab Tab Tab End 9 shift+Tab End 7 ctrl+Next ctrl+Next Tab shift+Tab space
-xdotool key --clearmodifiers ctrl+z ctrl+z ctrl+y
-export_to "$HOME/saved-undone.txt"
-expect_same "$HOME/saved-undone.txt" "$workdir/expected.txt" "two steps undone, one redone"
-focus_window "$editor"
-xdotool key --clearmodifiers ctrl+r ctrl+z
-export_to "$HOME/saved-reset-undone.txt"
-expect_same "$HOME/saved-reset-undone.txt" "$workdir/expected.txt" "a Reset undone"
+# Wine keeps the window it last activated in front whatever has the X focus, so there the
+# editor is not gone back to after an output window: the kill and the restore alone.
+if [[ -z "$windows" ]]; then
+    xdotool key --clearmodifiers Tab Tab Tab End 9 shift+Tab End 7 ctrl+Next ctrl+Next Tab shift+Tab space
+    xdotool key --clearmodifiers ctrl+z ctrl+z ctrl+y
+    export_to "$HOME/saved-undone.txt"
+    expect_same "$HOME/saved-undone.txt" "$workdir/expected.txt" "two steps undone, one redone"
+    focus_window "$editor"
+    xdotool key --clearmodifiers ctrl+r ctrl+z
+    export_to "$HOME/saved-reset-undone.txt"
+    expect_same "$HOME/saved-reset-undone.txt" "$workdir/expected.txt" "a Reset undone"
+fi
 
-# Reset again, then killed: the edits come back at the next start and Save writes them.
+# Reset (again), then killed: the edits come back at the next start and Save writes them.
 focus_window "$editor"
 xdotool key --clearmodifiers ctrl+r
 export_to "$HOME/saved-reset.txt"
