@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The fleet as a table: one row per class or weapon of the files listed, sorted by any column
+// (numbers as numbers) and filtered by number, name or file.
+
+#include "core/fleet/fleet_row.h"
+
+#include <QAbstractTableModel>
+#include <QSortFilterProxyModel>
+
+#include <vector>
+
+namespace keelwright {
+
+class FleetModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column {
+        File,
+        Line,
+        Kind,
+        Number,
+        Name,
+        ShipSize,
+        MaxHull,
+        ReactorOutput,
+        TotalUsage,
+        FreePower,
+        Systems,
+        WeaponType,
+        Strength,
+        Range,
+        Findings,
+        ColumnCount
+    };
+    static constexpr int kSortRole = Qt::UserRole; // numbers as numbers, the rest as text
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // The rows of one file take the place of those it had (none: the file is gone).
+    void setFileRows(const std::string& file, std::vector<FleetRow> rows);
+    void clear();
+    const FleetRow& row(int index) const { return rows_.at(std::size_t(index)); }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    std::vector<FleetRow> rows_;
+};
+
+// Keeps the rows whose number, name or file holds the filter text, whatever its case.
+class FleetFilter : public QSortFilterProxyModel {
+    Q_OBJECT
+public:
+    explicit FleetFilter(QObject* parent = nullptr);
+    void setFilterText(const QString& text);
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+
+private:
+    QString text_;
+};
+
+} // namespace keelwright
