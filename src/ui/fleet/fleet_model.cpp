@@ -7,10 +7,11 @@
 #include <QBrush>
 #include <QColor>
 
-#include <algorithm>
-#include <cmath>
+#include <cstddef>
+#include <iterator>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace keelwright {
 namespace {
