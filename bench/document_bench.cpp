@@ -20,9 +20,9 @@ using namespace keelwright;
 // Typing into one field after another: each change is a step of its own.
 void pushStep(benchmark::State& state) {
     Document document(FileContent::ShipClass);
-    std::size_t field = 0;
+    std::size_t field = 0, typed = 0;
     for (auto _ : state) {
-        document.edit(field, std::to_string(field), true);
+        document.edit(field, std::to_string(++typed), true);
         document.closeStep();
         field = (field + 7) % 100;
     }

@@ -21,9 +21,10 @@ run() { # what, program, arguments...
 }
 
 run "core tests" "$build/tests/core/core_tests.exe"
-for tests in class_editor_tests output_window_tests weapon_editor_tests editor_tests shell_tests; do
+for tests in class_editor_tests output_window_tests weapon_editor_tests editor_tests fleet_tests \
+    shell_tests; do
     run "$tests" "$build/tests/ui/$tests.exe"
-    [[ "$tests" == shell_tests || "$tests" == editor_tests ]] && continue
+    [[ "$tests" == *_editor_tests || "$tests" == output_window_tests ]] || continue
     for scale in 1.5 2; do
         QT_SCALE_FACTOR=$scale run "$tests at ${scale/./,}x" "$build/tests/ui/$tests.exe" \
             --gtest_filter='*Layout*:*TabsStand*'
