@@ -28,6 +28,21 @@ export_to() { # path: Export to Screen from the editor, saved from the output wi
     xdotool key --clearmodifiers ctrl+e
     save_output_as "$1"
 }
+# A snapshot is written a second after the last change: waits for one newer than $workdir/edited,
+# touched before that change.
+wait_for_snapshot() {
+    local folder
+    folder=$XDG_DATA_HOME/Keelwright/recovery
+    [[ -z "$windows" ]] || folder=$(winepath -u "$(wine cmd /c echo %LOCALAPPDATA% 2>/dev/null |
+        tr -d '\r')")/Keelwright/recovery
+    for _ in $(seq 100); do
+        [[ -n "$(find "$folder" -name '*.snapshot' -newer "$workdir/edited" 2>/dev/null)" ]] &&
+            return 0
+        sleep 0.1
+    done
+    echo "no snapshot in $folder" >&2
+    return 1
+}
 answer_recover() { # key
     local question
     question=$(wait_for_window "Recover" 15)
@@ -42,6 +57,7 @@ cp "$data/galleon.txt" "$ship"
 perl -pe 's/\r$/7\r/ if $. == 1; s/maxhull=500\r/maxhull=5009\r/' "$data/galleon.txt" \
     >"$workdir/expected.txt"
 start_editor "$(native_path "$ship")"
+before_reset="$data/galleon.txt" # the form before the Reset below, as saved
 # Wine keeps the window it last activated in front whatever has the X focus, so there the
 # editor is not gone back to after an output window: the kill and the restore alone.
 if [[ -z "$windows" ]]; then
@@ -53,13 +69,19 @@ if [[ -z "$windows" ]]; then
     xdotool key --clearmodifiers ctrl+r ctrl+z
     export_to "$HOME/saved-reset-undone.txt"
     expect_same "$HOME/saved-reset-undone.txt" "$workdir/expected.txt" "a Reset undone"
+    before_reset="$workdir/expected.txt"
 fi
 
-# Reset (again), then killed: the edits come back at the next start and Save writes them.
+# Reset and saved, then undone and killed: the edits come back at the next start and Save writes
+# them (no file dialog in the killed run: it could not put Qt's dialog settings back).
 focus_window "$editor"
-xdotool key --clearmodifiers ctrl+r
-export_to "$HOME/saved-reset.txt"
-sleep 2 # a snapshot is written a second after the last change
+xdotool key --clearmodifiers ctrl+r ctrl+s
+for _ in $(seq 75); do cmp -s "$ship" "$data/galleon.txt" || break; sleep 0.2; done
+cp "$ship" "$HOME/saved-reset.txt"
+cmp -s "$ship" "$data/galleon.txt" && { echo "Ctrl+S did not save the Reset" >&2; exit 1; }
+touch "$workdir/edited"
+xdotool key --clearmodifiers ctrl+z
+wait_for_snapshot
 kill -KILL "$app"
 wait "$app" 2>/dev/null || true
 app=
@@ -67,14 +89,15 @@ start_editor
 answer_recover Return # Restore is the default
 focus_window "$editor"
 xdotool key --clearmodifiers ctrl+s
-for _ in $(seq 75); do cmp -s "$ship" "$HOME/saved-reset.txt" && break; sleep 0.2; done
-expect_same "$ship" "$HOME/saved-reset.txt" "restored after KILL and saved"
+for _ in $(seq 75); do cmp -s "$ship" "$HOME/saved-reset.txt" || break; sleep 0.2; done
+expect_same "$ship" "$before_reset" "undone after KILL, restored and saved"
 
 # Ended by TERM at once after an edit: it ends with 0 and keeps the edit for the next start.
 if [[ -z "$windows" ]]; then
     focus_window "$editor"
+    touch "$workdir/edited"
     xdotool key --clearmodifiers Tab Tab Tab End 1
-    sleep 0.8 # the keys arrive; TERM comes before the snapshot's second is up
+    wait_for_snapshot # it shows that the edit arrived, however slow the machine
     kill -TERM "$app"
     wait "$app" && status=0 || status=$?
     app=
@@ -86,8 +109,8 @@ if [[ -z "$windows" ]]; then
     answer_recover Return
     focus_window "$editor"
     xdotool key --clearmodifiers ctrl+s
-    for _ in $(seq 75); do cmp -s "$ship" "$HOME/saved-reset.txt" || break; sleep 0.2; done
-    grep -q 'maxhull=#1' "$ship" || { echo "the edit kept at TERM was not restored" >&2; exit 1; }
+    for _ in $(seq 75); do cmp -s "$ship" "$before_reset" || break; sleep 0.2; done
+    grep -q 'maxhull=50091' "$ship" || { echo "the edit kept at TERM was not restored" >&2; exit 1; }
     echo "TERM kept the edit; restored and saved"
 fi
 stop_program # with nothing unsaved, nothing is kept

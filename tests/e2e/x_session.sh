@@ -34,6 +34,7 @@ if [[ "${program:-}" == *.exe ]]; then
     # must leave it as it was, without keys of its own beside it.
     wine reg add 'HKCU\Software\QtProject\Other' /v Kept /d yes /f >/dev/null 2>&1
     wineserver -w
+    for _ in $(seq 50); do grep -qi 'QtProject' "$WINEPREFIX/user.reg" && break; sleep 0.1; done
 fi
 
 # The registry keys and values of Qt's and Keelwright's settings, without Wine's time stamps.
