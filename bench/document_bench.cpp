@@ -34,7 +34,7 @@ void fillClass(Document& document) {
     FormValues values = document.values();
     for (std::string& value : values)
         value = "Fusion Reactor Mk " + value;
-    document.open(values, EditorFile{QStringLiteral("/ships/galleon.txt"), {}, 0, false});
+    document.open(values, EditorFile{QStringLiteral("/ships/galleon.txt"), {}, 0, false, {}});
 }
 
 void buildSnapshot(benchmark::State& state) {

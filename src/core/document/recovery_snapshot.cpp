@@ -138,6 +138,12 @@ std::string writeSnapshot(const Snapshot& snapshot) {
     putValues(out, "values", snapshot.values);
     putValues(out, "saved", snapshot.saved);
     putValues(out, "baseline", snapshot.baseline);
+    if (snapshot.record) { // after all the rest: snapshots of a whole file end before it
+        putText(out, "record", snapshot.record->number);
+        putNumber(out, "record-lines", snapshot.record->lines.size());
+        for (const std::size_t line : snapshot.record->lines)
+            putNumber(out, "-", line);
+    }
     out.append("end\n");
     return out;
 }
@@ -168,7 +174,21 @@ std::optional<Snapshot> readSnapshot(std::string_view bytes) {
     if (!saved)
         return std::nullopt;
     auto baseline = in.values("baseline", count);
-    if (!baseline || !in.literal("end\n") || !in.atEnd())
+    if (!baseline)
+        return std::nullopt;
+    if (auto number = in.text("record")) {
+        const auto size = in.number("record-lines");
+        if (!size || *size > bytes.size())
+            return std::nullopt;
+        s.record = RecordPlace{std::move(*number), {}};
+        for (std::uint64_t i = 0; i < *size; ++i) {
+            const auto line = in.number("-");
+            if (!line)
+                return std::nullopt;
+            s.record->lines.push_back(std::size_t(*line));
+        }
+    }
+    if (!in.literal("end\n") || !in.atEnd())
         return std::nullopt;
     s.lastEdit = std::int64_t(*edited);
     s.path = std::move(*path);

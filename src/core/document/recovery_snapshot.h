@@ -6,6 +6,7 @@
 // as last sent to the game.
 
 #include "core/document/form_values.h"
+#include "core/fleet/file_records.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,6 +23,7 @@ struct Snapshot {
     std::string digest; // SHA-256 of the file's bytes as last read or written
     std::size_t linesNotOnForm = 0;
     bool fromWindows1252 = false;
+    std::optional<RecordPlace> record;  // the form is this record of a file of many
     std::optional<FormValues> saved;    // the form as last opened or saved
     std::optional<FormValues> baseline; // what Export Changes compares with
     std::int64_t lastEdit = 0;          // milliseconds since 1970, UTC

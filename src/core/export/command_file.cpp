@@ -113,10 +113,14 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::variant<std::vector<FileLine>, Refusal> decodeCommandFile(std::string_view bytes) {
-    if (bytes.size() > kMaxCommandFileBytes)
-        return Refusal{
-            "The file is larger than 1 MiB; a ship class or weapon file is far smaller."};
+std::variant<std::vector<FileLine>, Refusal> decodeCommandFile(std::string_view bytes,
+                                                               std::size_t maxBytes) {
+    if (bytes.size() > maxBytes) {
+        if (maxBytes == kMaxCommandFileBytes)
+            return Refusal{
+                "The file is larger than 1 MiB; a ship class or weapon file is far smaller."};
+        return Refusal{"The file is larger than " + std::to_string(maxBytes >> 20) + " MiB."};
+    }
     if (bytes.find('\0') != std::string_view::npos)
         return Refusal{"This is not a text file."};
     if (bytes.starts_with(kByteOrderMark))

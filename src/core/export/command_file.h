@@ -14,6 +14,8 @@ namespace keelwright {
 
 // Larger files are refused before they are read whole: a class is at most 106 short lines.
 inline constexpr std::size_t kMaxCommandFileBytes = 1024 * 1024;
+// A file that keeps a whole game's classes and weapons may be far larger.
+inline constexpr std::size_t kMaxFleetFileBytes = 64 * 1024 * 1024;
 
 struct FileLine {
     std::size_t number; // counted from 1, blank lines included
@@ -38,7 +40,8 @@ struct Refusal {
 // The non-blank lines of a file. Line ends may be CR LF, LF or CR, mixed; a UTF-8 byte-order
 // mark is dropped; bytes that are not UTF-8 are read as Windows-1252. A file over the size limit
 // or holding a NUL byte is refused.
-std::variant<std::vector<FileLine>, Refusal> decodeCommandFile(std::string_view bytes);
+std::variant<std::vector<FileLine>, Refusal>
+decodeCommandFile(std::string_view bytes, std::size_t maxBytes = kMaxCommandFileBytes);
 
 bool isValidUtf8(std::string_view bytes);
 std::string windows1252ToUtf8(std::string_view bytes);

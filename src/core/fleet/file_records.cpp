@@ -7,7 +7,9 @@
 
 #include <cstddef>
 #include <map>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 
@@ -53,7 +55,7 @@ void read(RecordInFile& record, const std::vector<FileLine>& lines) {
 
 FileRecords readRecords(std::string_view bytes) {
     FileRecords file;
-    auto decoded = decodeCommandFile(bytes);
+    auto decoded = decodeCommandFile(bytes, kMaxFleetFileBytes);
     if (const Refusal* refusal = std::get_if<Refusal>(&decoded)) {
         file.refusal = refusal->reason;
         return file;
@@ -74,6 +76,11 @@ FileRecords readRecords(std::string_view bytes) {
     }
     if (file.records.size() == 1) { // as Open reads it, findings and all
         const FileReading reading = readCommandFile(bytes, ShipClassRecord{});
+        if (reading.refusal) { // too large for a file of one record
+            file.refusal = reading.refusal;
+            file.records.clear();
+            return file;
+        }
         RecordInFile& only = file.records.front();
         only.kind = reading.content;
         only.shipClass = reading.shipClass;
@@ -104,6 +111,67 @@ FileRecords readRecords(std::string_view bytes) {
     return file;
 }
 
+std::optional<std::vector<std::size_t>> findRecord(const FileRecords& file, FileContent kind,
+                                                   std::string_view number) {
+    for (auto record = file.records.rbegin(); record != file.records.rend(); ++record) {
+        if (record->kind == kind && record->number == number)
+            return record->lines;
+    }
+    return std::nullopt;
+}
+
+std::optional<RecordReading> readRecord(std::string_view bytes, FileContent kind,
+                                        std::string_view number, std::size_t line,
+                                        const ShipClassRecord& currentClass) {
+    const FileRecords file = readRecords(bytes);
+    std::optional<std::vector<std::size_t>> lines;
+    for (const RecordInFile& record : file.records) {
+        if (record.kind == kind && record.number == number && record.lines.front() == line)
+            lines = record.lines;
+    }
+    if (!lines)
+        lines = findRecord(file, kind, number);
+    if (!lines)
+        return std::nullopt;
+    // Its lines alone, decoded, make the file Open reads.
+    std::string text;
+    auto decoded = decodeCommandFile(bytes, kMaxFleetFileBytes);
+    std::size_t next = 0;
+    for (const FileLine& own : std::get<std::vector<FileLine>>(decoded)) {
+        if (next < lines->size() && own.number == (*lines)[next]) {
+            text.append(own.text).append("\r\n");
+            ++next;
+        }
+    }
+    RecordReading out{readCommandFile(text, currentClass), {std::string(number), *lines}};
+    out.reading.fromWindows1252 = file.fromWindows1252;
+    return out;
+}
+
+std::vector<std::size_t> replacedLines(std::string_view bytes,
+                                       const std::vector<std::size_t>& lines,
+                                       std::string_view text) {
+    std::size_t first = 1;
+    if (!lines.empty()) {
+        first = lines.front();
+    } else { // after the file's last line
+        for (std::size_t at = 0; at < bytes.size(); ++at) {
+            if (bytes[at] == '\n' || (bytes[at] == '\r' && bytes.substr(at, 2) != "\r\n"))
+                ++first;
+        }
+        if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r')
+            ++first;
+    }
+    std::size_t count = text.empty() || text.ends_with("\r\n") ? 0 : 1;
+    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
+         at = text.find("\r\n", at + 2))
+        ++count;
+    std::vector<std::size_t> out(count);
+    for (std::size_t i = 0; i < count; ++i)
+        out[i] = first + i;
+    return out;
+}
+
 std::string replaceRecord(std::string_view bytes, const std::vector<std::size_t>& lines,
                           std::string_view text, bool windows1252) {
     // The file's own line end: the first one it has, CR LF where it has none.
@@ -125,7 +193,13 @@ std::string replaceRecord(std::string_view bytes, const std::vector<std::size_t>
     }
 
     std::string out;
-    out.reserve(bytes.size() + replacement.size());
+    out.reserve(bytes.size() + replacement.size() + lineEnd.size());
+    if (lines.empty()) {
+        out = bytes;
+        if (!out.empty() && !out.ends_with('\n') && !out.ends_with('\r'))
+            out += lineEnd;
+        return out + replacement;
+    }
     std::size_t number = 1, next = 0, start = 0;
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF"; // before line 1, and stays
     if (bytes.starts_with(kByteOrderMark)) {

@@ -30,15 +30,43 @@ struct FileRecords {
     bool fromWindows1252 = false;
 };
 
+// Where an editor's record stands in its file: its number and its lines' numbers.
+struct RecordPlace {
+    std::string number;
+    std::vector<std::size_t> lines; // counted from 1
+
+    friend bool operator==(const RecordPlace&, const RecordPlace&) = default;
+};
+
 // A record is a run of lines of one kind and number; lines of no record may stand between them.
 // The same kind and number in two runs makes two records, each with a finding. A file of one
 // record reads exactly as Open reads it.
 FileRecords readRecords(std::string_view bytes);
 
+// The lines of the record of that kind and number, the later one where it stands twice; nothing
+// where the file holds no such record.
+std::optional<std::vector<std::size_t>> findRecord(const FileRecords& file, FileContent kind,
+                                                   std::string_view number);
+
+// One record of a file as Open reads a file that holds it alone: the record that starts at
+// `line`, or else the later one of that kind and number; nothing where the file holds neither.
+// `currentClass` gives the fields no export writes.
+struct RecordReading {
+    FileReading reading;
+    RecordPlace place;
+};
+std::optional<RecordReading> readRecord(std::string_view bytes, FileContent kind,
+                                        std::string_view number, std::size_t line,
+                                        const ShipClassRecord& currentClass);
+
 // The file with the record's lines taken out and `text` (lines ended by CR LF) standing where
 // its first line stood, with the line end the file uses; every other byte stays. A file read as
-// Windows-1252 gets the new lines in Windows-1252 where they fit it.
+// Windows-1252 gets the new lines in Windows-1252 where they fit it. With no lines, the record
+// is added at the end.
 std::string replaceRecord(std::string_view bytes, const std::vector<std::size_t>& lines,
                           std::string_view text, bool windows1252);
+// The lines `text` stands on in what replaceRecord makes of the same arguments.
+std::vector<std::size_t>
+replacedLines(std::string_view bytes, const std::vector<std::size_t>& lines, std::string_view text);
 
 } // namespace keelwright

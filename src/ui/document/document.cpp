@@ -82,7 +82,7 @@ void Document::exported() {
 
 void Document::restore(const Snapshot& snapshot) {
     file_ = EditorFile{qs(snapshot.path), QByteArray::fromStdString(snapshot.digest),
-                       snapshot.linesNotOnForm, snapshot.fromWindows1252};
+                       snapshot.linesNotOnForm, snapshot.fromWindows1252, snapshot.record};
     saved_ = snapshot.saved;
     baseline_ = snapshot.baseline;
     replace(snapshot.values, tr("Restore"));
@@ -96,6 +96,7 @@ Snapshot Document::snapshot(std::int64_t lastEdit) const {
                     file_.digest.toStdString(),
                     file_.linesNotOnForm,
                     file_.fromWindows1252,
+                    file_.record,
                     saved_,
                     baseline_,
                     lastEdit};

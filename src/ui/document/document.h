@@ -27,6 +27,8 @@ struct EditorFile {
     QByteArray digest; // of the bytes last read or written, to see another program's change
     std::size_t linesNotOnForm = 0; // lines of the file that saving the form would drop
     bool fromWindows1252 = false;   // read as Windows-1252; saving writes UTF-8
+    // The form is this record of a file of many: Save writes back its lines alone.
+    std::optional<RecordPlace> record;
 };
 
 class Document : public QObject {

@@ -26,6 +26,7 @@ public:
 
 signals:
     void openRequested();
+    void openFolderRequested();
     void saveRequested();
     void saveAsRequested();
     void exportChangesRequested();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The file commands both editors' File menus begin with, before the commands each was drawn
-// with: Open, then the editing loop of a form that belongs to a file.
+// with: Open and Open Folder, then the editing loop of a form that belongs to a file.
 
 #include "ui/editor/editor_window.h"
 #include "ui/widgets/window_helpers.h"
@@ -24,6 +24,8 @@ inline void addFileCommands(QMenu* file, EditorWindow* editor) {
         void (EditorWindow::*signal)();
     } commands[] = {
         {tr("&Open..."), "mnufileopen", "Ctrl+O", &EditorWindow::openRequested},
+        {tr("Open &Folder..."), "mnufileopenfolder", "Ctrl+Shift+O",
+         &EditorWindow::openFolderRequested},
         {tr("&Save"), "mnufilesave2", "Ctrl+S", &EditorWindow::saveRequested},
         {tr("Save &As..."), "mnufilesaveas", "Ctrl+Shift+S", &EditorWindow::saveAsRequested},
         {tr("Export &Changes"), "mnufilechanges", "Ctrl+Shift+E",

@@ -11,6 +11,8 @@
 #include <iterator>
 #include <limits>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace keelwright {
@@ -39,7 +41,11 @@ bool isNumeric(int column) {
            column != FleetModel::WeaponType;
 }
 
-QString text(const FleetRow& row, int column) {
+std::size_t findingCount(const FleetRow& row, const std::string& elsewhere) {
+    return row.findings.size() + (elsewhere.empty() ? 0 : 1);
+}
+
+QString text(const FleetRow& row, int column, const std::string& elsewhere) {
     switch (column) {
     case FleetModel::File:
         return qs(row.file);
@@ -72,22 +78,25 @@ QString text(const FleetRow& row, int column) {
     case FleetModel::Range:
         return qs(row.range);
     case FleetModel::Findings:
-        return row.findings.empty() ? QString() : QString::number(row.findings.size());
+        return findingCount(row, elsewhere) ? QString::number(findingCount(row, elsewhere))
+                                            : QString();
     default:
         return {};
     }
 }
 
-QString findings(const FleetRow& row) {
+QString findings(const FleetRow& row, const std::string& elsewhere) {
     QStringList lines;
     for (const std::string& finding : row.findings)
         lines << qs(finding);
+    if (!elsewhere.empty())
+        lines << qs(elsewhere);
     return lines.join(u'\n');
 }
 
 // Numbers sort as numbers, before what is no number; the rest as text.
-QVariant sortKey(const FleetRow& row, int column) {
-    const QString shown = text(row, column);
+QVariant sortKey(const FleetRow& row, int column, const std::string& elsewhere) {
+    const QString shown = text(row, column, elsewhere);
     if (!isNumeric(column))
         return shown.toCaseFolded();
     std::string value = utf8(shown);
@@ -100,17 +109,47 @@ QVariant sortKey(const FleetRow& row, int column) {
 } // namespace
 
 void FleetModel::setFileRows(const std::string& file, std::vector<FleetRow> rows) {
+    replaceFiles({file}, std::move(rows));
+}
+
+void FleetModel::replaceFiles(const std::vector<std::string>& files, std::vector<FleetRow> rows) {
+    const std::unordered_set<std::string> replaced(files.begin(), files.end());
     beginResetModel();
-    std::erase_if(rows_, [&](const FleetRow& row) { return row.file == file; });
+    std::erase_if(rows_, [&](const FleetRow& row) { return replaced.contains(row.file); });
     for (FleetRow& row : rows)
         rows_.push_back(std::move(row));
+    findNumbersInOtherFiles();
     endResetModel();
 }
 
 void FleetModel::clear() {
     beginResetModel();
     rows_.clear();
+    elsewhere_.clear();
     endResetModel();
+}
+
+// The game keeps one class or weapon of a number: the same number in two files of the fleet is a
+// finding on both, naming the other.
+void FleetModel::findNumbersInOtherFiles() {
+    elsewhere_.assign(rows_.size(), {});
+    std::unordered_map<std::string, std::size_t> first;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const FleetRow& row = rows_[i];
+        const std::string key = (row.kind == FileContent::Weapon ? "w" : "c") + row.number;
+        const auto [at, isFirst] = first.try_emplace(key, i);
+        if (isFirst)
+            continue;
+        const FleetRow& other = rows_[at->second];
+        if (other.file == row.file)
+            continue; // the file's own finding says so already
+        const std::string what = (row.kind == FileContent::Weapon ? "weapon \"" : "class \"") +
+                                 row.number + "\" stands in ";
+        const std::string tail = " too; the game keeps the one sent to it last";
+        elsewhere_[i] = what + other.file + " line " + std::to_string(other.line) + tail;
+        if (elsewhere_[at->second].empty())
+            elsewhere_[at->second] = what + row.file + " line " + std::to_string(row.line) + tail;
+    }
 }
 
 int FleetModel::rowCount(const QModelIndex& parent) const {
@@ -125,14 +164,15 @@ QVariant FleetModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
     const FleetRow& r = rows_.at(std::size_t(index.row()));
+    const std::string& elsewhere = elsewhere_.at(std::size_t(index.row()));
     switch (role) {
     case Qt::DisplayRole:
-        return text(r, index.column());
+        return text(r, index.column(), elsewhere);
     case kSortRole:
-        return sortKey(r, index.column());
+        return sortKey(r, index.column(), elsewhere);
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
-        return index.column() == Findings ? findings(r) : QVariant();
+        return index.column() == Findings ? findings(r, elsewhere) : QVariant();
     case Qt::ForegroundRole:
         return r.overdrawn && index.column() == FreePower ? QBrush(QColor(0xB0, 0x00, 0x20))
                                                           : QVariant();

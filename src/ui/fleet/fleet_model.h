@@ -8,6 +8,7 @@
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
 
+#include <string>
 #include <vector>
 
 namespace keelwright {
@@ -39,8 +40,14 @@ public:
 
     // The rows of one file take the place of those it had (none: the file is gone).
     void setFileRows(const std::string& file, std::vector<FleetRow> rows);
+    // The same for many files at once: `rows` are all theirs.
+    void replaceFiles(const std::vector<std::string>& files, std::vector<FleetRow> rows);
     void clear();
     const FleetRow& row(int index) const { return rows_.at(std::size_t(index)); }
+    // Findings beyond the row's own: its number stands in another file of the fleet too.
+    const std::string& otherFileFinding(int index) const {
+        return elsewhere_.at(std::size_t(index));
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -48,7 +55,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    void findNumbersInOtherFiles();
+
     std::vector<FleetRow> rows_;
+    std::vector<std::string> elsewhere_; // one per row, empty for most
 };
 
 // Keeps the rows whose number, name or file holds the filter text, whatever its case.

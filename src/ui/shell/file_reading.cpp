@@ -10,6 +10,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string_view>
+#include <utility>
+#include <variant>
 
 namespace keelwright {
 namespace {
@@ -19,13 +22,37 @@ QString tr(const char* text) {
 }
 
 OpenedFile refused(const QString& path, const QString& reason) {
-    OpenedFile file{path, {}, {}};
+    OpenedFile file;
+    file.path = path;
     file.reading.refusal = utf8(reason);
     return file;
 }
 
 QString kindName(FileContent content) {
     return content == FileContent::Weapon ? tr("a weapon") : tr("a ship class");
+}
+
+// The bytes of a file that may be opened, or why it may not.
+std::variant<QByteArray, OpenedFile> readBytes(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return refused(path, tr("The file does not exist."));
+    if (!info.isFile())
+        return refused(path, tr("This is not a file."));
+    if (info.size() > qint64(kMaxFleetFileBytes))
+        return refused(path, tr("The file is larger than %1 MiB.").arg(kMaxFleetFileBytes >> 20));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refused(path, file.errorString());
+    // One byte more than the limit: a file that grew since it was measured is still refused.
+    QByteArray bytes = file.read(qint64(kMaxFleetFileBytes) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refused(path, file.errorString());
+    return bytes;
+}
+
+std::string_view view(const QByteArray& bytes) {
+    return {bytes.constData(), std::size_t(bytes.size())};
 }
 
 } // namespace
@@ -35,25 +62,40 @@ QString OpenedFile::name() const {
 }
 
 OpenedFile readFile(const QString& path, const ShipClassRecord& currentClass) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return refused(path, tr("The file does not exist."));
-    if (!info.isFile())
-        return refused(path, tr("This is not a file."));
-    if (info.size() > qint64(kMaxCommandFileBytes))
-        return refused(path, tr("The file is larger than 1 MiB; a ship class or weapon file is "
-                                "far smaller."));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refused(path, file.errorString());
-    // One byte more than the limit: a file that grew since it was measured is still refused.
-    const QByteArray bytes = file.read(qint64(kMaxCommandFileBytes) + 1);
-    if (file.error() != QFileDevice::NoError)
-        return refused(path, file.errorString());
-    return {path,
-            readCommandFile(std::string_view(bytes.constData(), std::size_t(bytes.size())),
-                            currentClass),
-            fileDigest(bytes)};
+    auto read = readBytes(path);
+    if (auto* refusal = std::get_if<OpenedFile>(&read))
+        return std::move(*refusal);
+    const QByteArray& bytes = std::get<QByteArray>(read);
+    if (const FileRecords records = readRecords(view(bytes)); records.records.size() > 1) {
+        OpenedFile many;
+        many.path = path;
+        many.manyRecords = true;
+        return many;
+    }
+    OpenedFile file;
+    file.path = path;
+    file.reading = readCommandFile(view(bytes), currentClass);
+    file.digest = fileDigest(bytes);
+    return file;
+}
+
+OpenedFile readRecordOfFile(const QString& path, FileContent kind, const std::string& number,
+                            std::size_t line, const ShipClassRecord& currentClass) {
+    auto read = readBytes(path);
+    if (auto* refusal = std::get_if<OpenedFile>(&read))
+        return std::move(*refusal);
+    const QByteArray& bytes = std::get<QByteArray>(read);
+    auto record = readRecord(view(bytes), kind, number, line, currentClass);
+    if (!record)
+        return refused(
+            path, tr("It no longer holds %1 \"%2\".")
+                      .arg(kind == FileContent::Weapon ? tr("weapon") : tr("class"), qs(number)));
+    OpenedFile file;
+    file.path = path;
+    file.reading = std::move(record->reading);
+    file.digest = fileDigest(bytes);
+    file.record = std::move(record->place);
+    return file;
 }
 
 QString refusalText(const OpenedFile& file) {

@@ -51,6 +51,8 @@ EditorWindow* Shell::editor(FileContent form) const {
 void Shell::listenTo(EditorWindow* editor) {
     const FileContent form = editor->form();
     connect(editor, &EditorWindow::openRequested, this, [this, editor] { showOpenDialog(editor); });
+    connect(editor, &EditorWindow::openFolderRequested, this,
+            [this, editor] { showOpenFolderDialog(editor); });
     connect(editor, &EditorWindow::filesDropped, this,
             [this](const QStringList& paths) { openFiles(paths); });
     connect(editor, &EditorWindow::saveRequested, this, [this, form] { save(form); });
@@ -68,6 +70,7 @@ Shell::~Shell() {
     delete classOutput_.data();
     delete weaponEditor_.data();
     delete weaponOutput_.data();
+    delete fleet_.data();
 }
 
 void Shell::start() {

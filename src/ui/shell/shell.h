@@ -5,6 +5,7 @@
 
 #include "core/shell/command_file_reading.h"
 #include "ui/classes/class_editor_window.h"
+#include "ui/fleet/fleet_window.h"
 #include "ui/output/output_window.h"
 #include "ui/weapons/weapon_editor_window.h"
 
@@ -13,6 +14,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -52,6 +54,14 @@ public:
     void showOpenDialog(QWidget* parent);
     void openFiles(const QStringList& paths, bool ask = true);
 
+    // The fleet: a folder, or a file of many records, listed in the fleet window; a record chosen
+    // there opens in its editor as Open would open a file that holds it alone.
+    void showOpenFolderDialog(QWidget* parent);
+    void showFleet(const QString& root);
+    FleetWindow* fleet() const { return fleet_; }
+    void openRecord(const QString& path, FileContent kind, const std::string& number,
+                    std::size_t line);
+
     // The editing loop of each editor: Save writes the full export to the editor's file (asking
     // first where that would lose lines of it), Save As to a file chosen; Export Changes writes
     // only what differs from the form as last opened, saved or exported.
@@ -73,12 +83,14 @@ private:
     // with `then`; Cancel stops there.
     void settleUnsaved(QList<FileContent> forms, const std::function<void()>& then);
     bool mayClose(FileContent form);
+    std::function<void()> afterWriting(EditorWindow* editor, const std::function<void()>& then);
 
     std::unique_ptr<ClassEditorWindow> classEditor_;
     // Created on first use; a window closed by its user is gone, and the next use makes it anew.
     QPointer<OutputWindow> classOutput_;
     QPointer<WeaponEditorWindow> weaponEditor_;
     QPointer<OutputWindow> weaponOutput_;
+    QPointer<FleetWindow> fleet_;
     bool closingSettled_ = false; // an editor closes after its Save question was answered
     QPointer<RecoveryStore> recovery_;
 };

@@ -5,6 +5,8 @@
 #include "ui/shell/shell.h"
 #include "ui/widgets/window_helpers.h"
 
+#include <QFileInfo>
+
 #include <optional>
 #include <utility>
 
@@ -25,7 +27,15 @@ void Shell::openFiles(const QStringList& paths, bool ask) {
     QStringList report;
     std::optional<OpenedFile> shipClass, weapon;
     for (const QString& path : paths) {
+        if (QFileInfo(path).isDir()) {
+            showFleet(path);
+            continue;
+        }
         OpenedFile file = readFile(path, classEditor_->record());
+        if (file.manyRecords) { // each record opens from the fleet window
+            showFleet(path);
+            continue;
+        }
         if (file.reading.refusal) {
             report << refusalText(file);
             continue;
@@ -68,7 +78,7 @@ void Shell::offer(const OpenedFile& file, bool ask, QStringList& report) {
 
 void Shell::apply(const OpenedFile& file) {
     const EditorFile tie{file.path, file.digest, file.reading.linesNotOnForm,
-                         file.reading.fromWindows1252};
+                         file.reading.fromWindows1252, file.record};
     const bool weapon = file.reading.content == FileContent::Weapon;
     if (weapon)
         openWeaponEditor();

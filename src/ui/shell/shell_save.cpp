@@ -3,6 +3,7 @@
 // questions asked before edits or lines of a file could be lost.
 #include "core/document/form_values.h"
 #include "core/export/class_export.h"
+#include "core/fleet/file_records.h"
 #include "core/shell/file_names.h"
 #include "core/weapons/weapon_export.h"
 #include "ui/shell/file_reading.h"
@@ -16,9 +17,12 @@
 #include <QFileInfo>
 #include <QPushButton>
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 namespace keelwright {
 namespace {
@@ -80,7 +84,92 @@ void writeForm(EditorWindow* editor, const QString& path, const Then& then) {
             ->show();
         return;
     }
-    document.saved(EditorFile{path, fileDigest(bytes), 0, false});
+    document.saved(EditorFile{path, fileDigest(bytes), 0, false, {}});
+    if (then)
+        then();
+}
+
+// A record of a file of many, as questions name it: class "101".
+QString recordName(FileContent form, const RecordPlace& place) {
+    return (form == FileContent::Weapon ? tr("weapon \"%1\"") : tr("class \"%1\""))
+        .arg(qs(place.number));
+}
+
+// Where the editor's record stands in its file as it is now: where it was read or last saved
+// while the file is unchanged; else where its kind and number stand now; no lines when it is gone
+// (it is added at the end), or the file too (the record is written alone).
+struct RecordOnDisk {
+    QByteArray bytes;
+    std::vector<std::size_t> lines;
+    bool changed = false;
+};
+
+RecordOnDisk findOnDisk(const EditorWindow* editor) {
+    const EditorFile& file = editor->document().file();
+    RecordOnDisk out;
+    out.bytes = readFileBytes(file.path).value_or(QByteArray());
+    out.changed = fileDigest(out.bytes) != file.digest;
+    if (!out.changed) {
+        out.lines = file.record->lines;
+        return out;
+    }
+    const std::string_view bytes(out.bytes.constData(), std::size_t(out.bytes.size()));
+    out.lines = findRecord(readRecords(bytes), editor->form(), file.record->number)
+                    .value_or(std::vector<std::size_t>());
+    return out;
+}
+
+// What writing the record back would cost, each in a sentence; the rest of the file is kept.
+QStringList risksOfReplacingRecord(const EditorWindow* editor) {
+    const EditorFile& file = editor->document().file();
+    const QString name = fileName(file.path), record = recordName(editor->form(), *file.record);
+    QStringList risks;
+    if (file.linesNotOnForm > 0)
+        risks << tr("%1 in %2 has %3 lines that are not on the form; saving replaces its lines and "
+                    "they are lost.")
+                     .arg(record, name)
+                     .arg(file.linesNotOnForm);
+    const RecordOnDisk onDisk = findOnDisk(editor);
+    if (onDisk.changed && onDisk.lines.empty())
+        risks << tr("%1 was changed by another program since it was opened or saved, and %2 is "
+                    "no longer in it; saving adds it at the end.")
+                     .arg(name, record);
+    else if (onDisk.changed)
+        risks << tr("%1 was changed by another program since it was opened or saved; saving "
+                    "replaces %2, which now stands at line %3, and keeps the rest.")
+                     .arg(name, record)
+                     .arg(onDisk.lines.front());
+    const std::string text = exportForm(editor->form(), editor->document().values());
+    if (file.fromWindows1252 && !utf8ToWindows1252(text))
+        risks << tr("%1 is in Windows-1252, which lacks characters on the form; the lines of %2 "
+                    "are saved as UTF-8.")
+                     .arg(name, record);
+    return risks;
+}
+
+// Writes the form's export in place of its record's lines; every other line stays as it is.
+void writeRecord(EditorWindow* editor, const Then& then) {
+    Document& document = editor->document();
+    const EditorFile& file = document.file();
+    const RecordOnDisk onDisk = findOnDisk(editor);
+    const std::string_view before(onDisk.bytes.constData(), std::size_t(onDisk.bytes.size()));
+    const std::string text = exportForm(document.form(), document.values());
+    const QByteArray bytes =
+        QByteArray::fromStdString(replaceRecord(before, onDisk.lines, text, file.fromWindows1252));
+    if (const auto failure = writeFileAtomically(file.path, bytes)) {
+        openMessageBox(QMessageBox::Warning, tr("Save"),
+                       tr("%1 could not be saved.\n\n%2").arg(file.path, *failure), QMessageBox::Ok,
+                       editor, QStringLiteral("SaveFailed"))
+            ->show();
+        return;
+    }
+    // The number on the form may have changed: the record is known by the one it now has.
+    const FileRecords written = readRecords(text);
+    RecordPlace place{written.records.empty() ? file.record->number
+                                              : written.records.front().number,
+                      replacedLines(before, onDisk.lines, text)};
+    document.saved(
+        EditorFile{file.path, fileDigest(bytes), 0, file.fromWindows1252, std::move(place)});
     if (then)
         then();
 }
@@ -94,18 +183,25 @@ void saveForm(EditorWindow* editor, const Then& then) {
         saveFormAs(editor, then);
         return;
     }
-    const QStringList risks = risksOfReplacing(file);
+    const bool record = file.record.has_value();
+    const QStringList risks = record ? risksOfReplacingRecord(editor) : risksOfReplacing(file);
+    const auto write = [editor, path = file.path, record, then] {
+        if (record)
+            writeRecord(editor, then);
+        else
+            writeForm(editor, path, then);
+    };
     if (risks.isEmpty()) {
-        writeForm(editor, file.path, then);
+        write();
         return;
     }
     QMessageBox* box = openMessageBox(
         QMessageBox::Warning, tr("Save"), risks.join(u' ') + u' ' + tr("Save anyway?"),
         QMessageBox::Yes | QMessageBox::No, editor, QStringLiteral("ReplaceFileQuestion"));
     box->setDefaultButton(QMessageBox::No);
-    QObject::connect(box, &QMessageBox::finished, editor, [editor, path = file.path, then](int a) {
-        if (a == QMessageBox::Yes)
-            writeForm(editor, path, then);
+    QObject::connect(box, &QMessageBox::finished, editor, [write](int answer) {
+        if (answer == QMessageBox::Yes)
+            write();
     });
     box->show();
 }
@@ -151,14 +247,24 @@ void tellNothingChanged(QWidget* editor) {
 
 } // namespace
 
+// The fleet window shows what was written at once.
+Then Shell::afterWriting(EditorWindow* editor, const Then& then) {
+    return [this, editor, then] {
+        if (fleet_)
+            fleet_->fileWritten(editor->document().file().path);
+        if (then)
+            then();
+    };
+}
+
 void Shell::save(FileContent form, const Then& then) {
     if (EditorWindow* target = editor(form))
-        saveForm(target, then);
+        saveForm(target, afterWriting(target, then));
 }
 
 void Shell::saveAs(FileContent form, const Then& then) {
     if (EditorWindow* target = editor(form))
-        saveFormAs(target, then);
+        saveFormAs(target, afterWriting(target, then));
 }
 
 void Shell::exportClassChanges() {

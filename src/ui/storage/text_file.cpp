@@ -55,14 +55,21 @@ QByteArray fileDigest(const QByteArray& bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
-std::optional<QByteArray> digestOnDisk(const QString& path) {
+std::optional<QByteArray> readFileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.read(qint64(kMaxCommandFileBytes) + 1);
+    QByteArray bytes = file.read(qint64(kMaxFleetFileBytes) + 1);
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return fileDigest(bytes);
+    return bytes;
+}
+
+std::optional<QByteArray> digestOnDisk(const QString& path) {
+    const auto bytes = readFileBytes(path);
+    if (!bytes)
+        return std::nullopt;
+    return fileDigest(*bytes);
 }
 
 } // namespace keelwright

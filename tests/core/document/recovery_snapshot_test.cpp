@@ -31,6 +31,11 @@ Snapshot randomSnapshot(unsigned seed) {
         s.saved = values();
     if (random() % 3)
         s.baseline = values();
+    if (random() % 2) {
+        s.record = RecordPlace{generate.text(), {}};
+        for (std::size_t line = 1 + random() % 9; s.record->lines.size() < random() % 40;)
+            s.record->lines.push_back(line++);
+    }
     s.lastEdit = std::int64_t(random()) * 1000;
     return s;
 }

@@ -117,6 +117,8 @@ TEST(FileRecords, EveryRecordIsFoundAndOneIsSavedInPlace) {
         ASSERT_EQ(rawLines(saved), expected);
         const FileRecords again = readRecords(saved);
         ASSERT_EQ(again.records.size(), read.records.size());
+        ASSERT_EQ(again.records[k].lines, replacedLines(fleet.bytes, edited.lines, text));
+        ASSERT_EQ(findRecord(again, edited.kind, edited.number), again.records[k].lines);
         for (std::size_t r = 0; r < again.records.size(); ++r)
             ASSERT_EQ(exportOf(again.records[r]), r == k ? text : fleet.exports[r]) << r;
     }
@@ -153,6 +155,10 @@ TEST(FileRecords, LineEndsByteOrderMarkAndCodePageStay) {
     EXPECT_EQ(
         replaceRecord("x\n@space/setweapon 7/name=A", {2}, "@space/setweapon 7/name=é\r\n", true),
         "x\n@space/setweapon 7/name=\xE9");
+    // A record gone from its file is added at its end.
+    EXPECT_EQ(replaceRecord("x\ry", {}, "@space/setweapon 7/name=B\r\n", false),
+              "x\ry\r@space/setweapon 7/name=B\r");
+    EXPECT_EQ(replacedLines("x\ry", {}, "a\r\nb\r\n"), (std::vector<std::size_t>{3, 4}));
 }
 
 } // namespace

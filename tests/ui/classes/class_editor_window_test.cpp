@@ -206,6 +206,7 @@ TEST(ClassEditorMenus, CaptionsNamesAndShortcuts) {
         const char* caption;
         const char* keys;
     } commands[] = {{"mnufileopen", "&Open...", "Ctrl+O"},
+                    {"mnufileopenfolder", "Open &Folder...", "Ctrl+Shift+O"},
                     {"mnufilesave2", "&Save", "Ctrl+S"},
                     {"mnufilesaveas", "Save &As...", "Ctrl+Shift+S"},
                     {"mnufilechanges", "Export &Changes", "Ctrl+Shift+E"},
@@ -230,9 +231,10 @@ TEST(ClassEditorMenus, CaptionsNamesAndShortcuts) {
     QStringList fileMenu;
     for (const QAction* action : child<QMenu>(&window, "mnufile")->actions())
         fileMenu << action->objectName();
-    EXPECT_EQ(fileMenu.join(' '), "mnufileopen mnufilesave2 mnufilesaveas mnufilechanges "
-                                  "mnufileopensep mnufilescreen mnufilesep mnureset space "
-                                  "mnufilequit");
+    EXPECT_EQ(fileMenu.join(' '),
+              "mnufileopen mnufileopenfolder mnufilesave2 mnufilesaveas mnufilechanges "
+              "mnufileopensep mnufilescreen mnufilesep mnureset space "
+              "mnufilequit");
     // Edit stands right after File: File, Edit, Help, Weapon Editor.
     const auto bar = window.menuBar()->actions();
     ASSERT_EQ(bar.size(), 4);

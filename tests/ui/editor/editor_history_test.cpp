@@ -81,7 +81,7 @@ template <class Window> void undoAndRedoEverything(unsigned seed) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     const std::vector<QWidget*> controls = controlsOf(window);
     Document& document = window.document();
-    document.open(document.values(), EditorFile{QStringLiteral("ship.txt"), {}, 0, false});
+    document.open(document.values(), EditorFile{QStringLiteral("ship.txt"), {}, 0, false, {}});
     std::mt19937 random(seed);
     std::vector<FormValues> states{document.values()};
     for (int i = 0; i < 40; ++i) {

@@ -205,8 +205,9 @@ TEST(OpenFindings, EachKindReadsAsASentence) {
          "\"@space/setweapon 7/nohull=x\" is not a flag (0 or 1); it is left as 0"},
     };
     for (const auto& c : cases) {
-        const OpenedFile file{
-            QStringLiteral("/ships/ship.txt"), readCommandFile(c.file, ShipClassRecord{}), {}};
+        OpenedFile file;
+        file.path = QStringLiteral("/ships/ship.txt");
+        file.reading = readCommandFile(c.file, ShipClassRecord{});
         EXPECT_EQ(findingsText(file), c.text) << c.file;
     }
 }
@@ -221,7 +222,9 @@ TEST_F(ShellOpenTest, RefusedFilesChangeNothingAndSayWhy) {
     EXPECT_TRUE(
         warning->text().contains("ship.bin could not be opened.\nThis is not a text file."));
     EXPECT_TRUE(warning->text().contains("missing.txt could not be opened."));
-    EXPECT_EQ(warning->text().count("could not be opened"), 3);
+    EXPECT_EQ(warning->text().count("could not be opened"), 2);
+    ASSERT_NE(shell.fleet(), nullptr); // a folder opens in the fleet window
+    EXPECT_EQ(shell.fleet()->root(), QFileInfo(folder.path()).absoluteFilePath());
     EXPECT_EQ(editor()->record(), before);
     EXPECT_EQ(shell.weaponEditor(), nullptr);
 }

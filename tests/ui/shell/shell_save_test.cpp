@@ -86,7 +86,7 @@ TEST_F(ShellSaveTest, SaveAsksBeforeAFileLosesWhatIsNotOnTheForm) {
         std::string bytes;
         const char* says;
     } cases[] = {
-        {clean + "@space/setclass 9/name=Other\r\n@space/setclass 9/size=2\r\nnotes\r\n",
+        {clean + "@space/setclass 12/warpfactor=9\r\n@space/nosuch 9\r\nnotes\r\n",
          "galleon.txt holds 3 lines that are not on the form; saving replaces the whole file and "
          "they are lost. Save anyway?"},
         {clean + "@space/setclass 12/name=Old\r\n",

@@ -62,8 +62,9 @@ TEST_F(WeaponEditorTest, MenuHasOpenThenExportAndResetWithoutShortcuts) {
     QStringList fileMenu;
     for (const QAction* action : child<QMenu>(window, "mnufile")->actions())
         fileMenu << action->objectName();
-    EXPECT_EQ(fileMenu.join(' '), "mnufileopen mnufilesave2 mnufilesaveas mnufilechanges "
-                                  "mnufileopensep mnufileexport space mnufilereset");
+    EXPECT_EQ(fileMenu.join(' '),
+              "mnufileopen mnufileopenfolder mnufilesave2 mnufilesaveas mnufilechanges "
+              "mnufileopensep mnufileexport space mnufilereset");
     EXPECT_EQ(child<QAction>(window, "mnufileopen")->shortcut().toString(), "Ctrl+O");
     EXPECT_EQ(child<QAction>(window, "mnufilesave2")->text(), "&Save");
     EXPECT_EQ(child<QAction>(window, "mnufilesaveas")->text(), "Save &As...");

@@ -1,0 +1,296 @@
+// SPDX-License-Identifier: MIT
+#include "ui/fleet/fleet_window.h"
+
+#include "ui/fleet/fleet_model.h"
+#include "ui/fleet/fleet_reader.h"
+#include "ui/widgets/qt_text.h"
+#include "ui/widgets/window_helpers.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QSet>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <string>
+#include <unordered_set>
+#include <utility>
+
+namespace keelwright {
+
+FleetWindow::FleetWindow(QWidget* parent)
+    : QMainWindow(parent), model_(new FleetModel(this)), filter_(new FleetFilter(this)),
+      reader_(new FleetReader(this)), watcher_(new QFileSystemWatcher(this)),
+      settle_(new QTimer(this)) {
+    setObjectName(QStringLiteral("FormFleet"));
+    setWindowTitle(tr("Fleet"));
+    setAttribute(Qt::WA_DeleteOnClose); // its reading and watching end with it
+    filter_->setSourceModel(model_);
+    buildMenu();
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("fleetpage"));
+    auto* column = new QVBoxLayout(central);
+    folder_ = new QLabel(central);
+    folder_->setObjectName(QStringLiteral("lblfolder"));
+    folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(folder_);
+    column->addWidget(buildFilterRow());
+
+    table_ = new QTableView(central);
+    table_->setObjectName(QStringLiteral("tblfleet"));
+    table_->setAccessibleName(tr("Classes and weapons"));
+    table_->setModel(filter_);
+    table_->setSortingEnabled(true);
+    table_->sortByColumn(FleetModel::Number, Qt::AscendingOrder);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setAlternatingRowColors(true);
+    table_->setTabKeyNavigation(false);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->installEventFilter(this);
+    connect(table_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { openRow(index.row()); });
+    column->addWidget(table_, 1);
+    setCentralWidget(central);
+
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("lblstatus"));
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("prgreading"));
+    progress_->setAccessibleName(tr("Files read"));
+    progress_->hide();
+    statusBar()->addWidget(status_, 1);
+    statusBar()->addPermanentWidget(progress_);
+
+    settle_->setSingleShot(true);
+    settle_->setInterval(200);
+    connect(settle_, &QTimer::timeout, this, &FleetWindow::readAgain);
+    connect(watcher_, &QFileSystemWatcher::fileChanged, settle_, qOverload<>(&QTimer::start));
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, settle_, qOverload<>(&QTimer::start));
+    connect(reader_, &FleetReader::filesRead, this, &FleetWindow::take);
+    connect(reader_, &FleetReader::finished, this, &FleetWindow::finishReading);
+    connect(reader_, &FleetReader::progress, this, [this](int done, int total) {
+        progress_->setRange(0, total);
+        progress_->setValue(done);
+    });
+    resize(QSize(960, 540).expandedTo(sizeHint()));
+}
+
+FleetWindow::~FleetWindow() = default;
+
+void FleetWindow::buildMenu() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnufile"));
+    connect(addCommand(file, tr("Open &Folder..."), "mnufileopenfolder", "Ctrl+Shift+O"),
+            &QAction::triggered, this, &FleetWindow::openFolderRequested);
+    addNamedSeparator(file, "mnufilesep");
+    connect(addCommand(file, tr("&Close"), "mnufileclose", "Ctrl+W"), &QAction::triggered, this,
+            &QWidget::close);
+}
+
+QWidget* FleetWindow::buildFilterRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(tr("&Filter:"), row);
+    label->setObjectName(QStringLiteral("lblfilter"));
+    filterText_ = new QLineEdit(row);
+    filterText_->setObjectName(QStringLiteral("txtfilter"));
+    filterText_->setPlaceholderText(tr("Number, name or file"));
+    filterText_->setClearButtonEnabled(true);
+    label->setBuddy(filterText_);
+    connect(filterText_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        filter_->setFilterText(text);
+        showStatus();
+    });
+    auto* find = new QAction(this);
+    find->setObjectName(QStringLiteral("actfilter"));
+    find->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
+    connect(find, &QAction::triggered, this, [this] {
+        filterText_->setFocus(Qt::ShortcutFocusReason);
+        filterText_->selectAll();
+    });
+    addAction(find);
+
+    auto* sortLabel = new QLabel(tr("Sort &by:"), row);
+    sortLabel->setObjectName(QStringLiteral("lblsort"));
+    sortColumn_ = new QComboBox(row);
+    sortColumn_->setObjectName(QStringLiteral("cbosort"));
+    for (int c = 0; c < FleetModel::ColumnCount; ++c)
+        sortColumn_->addItem(model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+    sortColumn_->setCurrentIndex(FleetModel::Number);
+    sortLabel->setBuddy(sortColumn_);
+    descending_ = new QCheckBox(tr("&Descending"), row);
+    descending_->setObjectName(QStringLiteral("chkdescending"));
+    const auto sortAsChosen = [this] {
+        table_->sortByColumn(sortColumn_->currentIndex(),
+                             descending_->isChecked() ? Qt::DescendingOrder : Qt::AscendingOrder);
+    };
+    connect(sortColumn_, &QComboBox::activated, this, sortAsChosen);
+    connect(descending_, &QCheckBox::toggled, this, sortAsChosen);
+
+    subfolders_ = new QCheckBox(tr("&Subfolders"), row);
+    subfolders_->setObjectName(QStringLiteral("chksubfolders"));
+    connect(subfolders_, &QCheckBox::toggled, this, [this] {
+        model_->clear();
+        sizedColumns_ = false;
+        readAgain();
+    });
+    for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(filterText_)})
+        layout->addWidget(w);
+    layout->setStretch(1, 1);
+    for (QWidget* w : {static_cast<QWidget*>(sortLabel), static_cast<QWidget*>(sortColumn_),
+                       static_cast<QWidget*>(descending_), static_cast<QWidget*>(subfolders_)})
+        layout->addWidget(w);
+    return row;
+}
+
+void FleetWindow::showFolder(const QString& root) {
+    root_ = QFileInfo(root).absoluteFilePath();
+    folder_->setText(QDir::toNativeSeparators(root_));
+    model_->clear();
+    sizedColumns_ = false;
+    readAgain();
+}
+
+void FleetWindow::fileWritten(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (absolute == root_ || absolute.startsWith(root_ + u'/'))
+        readAgain();
+}
+
+void FleetWindow::readAgain() {
+    if (root_.isEmpty())
+        return;
+    progress_->show();
+    progress_->setRange(0, 0); // busy until the files are counted
+    showStatus();
+    reader_->read(root_, subfolders_->isChecked());
+}
+
+void FleetWindow::take(const std::vector<FleetFile>& files, const QStringList& gone) {
+    std::vector<std::string> replaced;
+    std::vector<FleetRow> rows;
+    for (const QString& path : gone)
+        replaced.push_back(utf8(QDir::toNativeSeparators(path)));
+    for (const FleetFile& file : files) {
+        replaced.push_back(utf8(QDir::toNativeSeparators(file.path)));
+        rows.insert(rows.end(), file.rows.begin(), file.rows.end());
+    }
+    model_->replaceFiles(replaced, std::move(rows));
+    showStatus();
+}
+
+void FleetWindow::finishReading(bool rootFound) {
+    rootFound_ = rootFound;
+    progress_->hide();
+    if (!sizedColumns_ && model_->rowCount() > 0) {
+        table_->resizeColumnsToContents();
+        sizedColumns_ = true;
+    }
+    watchWhatIsListed();
+    showStatus();
+}
+
+// A file replaced by a save is a new file to the system: what is watched is renewed each time.
+void FleetWindow::watchWhatIsListed() {
+    QStringList wanted;
+    if (rootFound_) {
+        wanted << root_;
+        if (QFileInfo(root_).isDir() && subfolders_->isChecked()) {
+            QDirIterator dirs(root_, QDir::Dirs | QDir::NoDotAndDotDot,
+                              QDirIterator::Subdirectories);
+            while (dirs.hasNext())
+                wanted << dirs.next();
+        }
+        for (const auto& [path, stamp] : reader_->files())
+            wanted << path;
+    }
+    const QStringList watched = watcher_->files() + watcher_->directories();
+    const QSet<QString> want(wanted.begin(), wanted.end());
+    QStringList drop;
+    for (const QString& path : watched) {
+        if (!want.contains(path))
+            drop << path;
+    }
+    if (!drop.isEmpty())
+        watcher_->removePaths(drop);
+    const QSet<QString> have(watched.begin(), watched.end());
+    QStringList add;
+    for (const QString& path : wanted) {
+        if (!have.contains(path))
+            add << path;
+    }
+    if (!add.isEmpty())
+        watcher_->addPaths(add);
+}
+
+void FleetWindow::showStatus() {
+    if (!rootFound_) {
+        status_->setText(tr("%1 is gone.").arg(QDir::toNativeSeparators(root_)));
+        return;
+    }
+    std::unordered_set<std::string> shownFiles;
+    for (int r = 0; r < filter_->rowCount(); ++r)
+        shownFiles.insert(model_->row(filter_->mapToSource(filter_->index(r, 0)).row()).file);
+    int empty = 0;
+    QStringList unreadable;
+    for (const auto& [path, stamp] : reader_->files()) {
+        if (!stamp.refusal.isEmpty())
+            unreadable << tr("%1: %2").arg(QDir::toNativeSeparators(path), stamp.refusal);
+        else if (stamp.records == 0)
+            ++empty;
+    }
+    const auto count = [](qsizetype n, const QString& one, const QString& many) {
+        return (n == 1 ? one : many).arg(n);
+    };
+    QString text = count(shownFiles.size(), tr("%1 file"), tr("%1 files")) + tr(" and ") +
+                   count(filter_->rowCount(), tr("%1 record shown"), tr("%1 records shown")) +
+                   QStringLiteral("; ") +
+                   count(empty, tr("%1 file holds no command"), tr("%1 files hold no command"));
+    if (!unreadable.isEmpty())
+        text += QStringLiteral("; ") + count(unreadable.size(), tr("%1 file could not be read"),
+                                             tr("%1 files could not be read"));
+    if (reader_->reading())
+        text += tr("; reading...");
+    status_->setText(text);
+    status_->setToolTip(unreadable.join(u'\n'));
+}
+
+void FleetWindow::openRow(int proxyRow) {
+    const QModelIndex source = filter_->mapToSource(filter_->index(proxyRow, 0));
+    if (!source.isValid())
+        return;
+    const FleetRow& row = model_->row(source.row());
+    emit recordChosen(QDir::fromNativeSeparators(qs(row.file)), row.kind, row.number, row.line);
+}
+
+bool FleetWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && table_->currentIndex().isValid()) {
+            openRow(table_->currentIndex().row());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace keelwright
