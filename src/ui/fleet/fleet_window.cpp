@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QSet>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
@@ -65,6 +66,13 @@ FleetWindow::FleetWindow(QWidget* parent)
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->installEventFilter(this);
+    // A click on a heading sorts too; the keyboard's choice shows it.
+    connect(table_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [this](int section, Qt::SortOrder order) {
+                const QSignalBlocker quietColumn(sortColumn_), quietOrder(descending_);
+                sortColumn_->setCurrentIndex(section);
+                descending_->setChecked(order == Qt::DescendingOrder);
+            });
     connect(table_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { openRow(index.row()); });
     column->addWidget(table_, 1);
@@ -116,6 +124,7 @@ QWidget* FleetWindow::buildFilterRow() {
     filterText_->setPlaceholderText(tr("Number, name or file"));
     filterText_->setClearButtonEnabled(true);
     label->setBuddy(filterText_);
+    filterText_->installEventFilter(this);
     connect(filterText_, &QLineEdit::textChanged, this, [this](const QString& text) {
         filter_->setFilterText(text);
         showStatus();
@@ -163,6 +172,10 @@ QWidget* FleetWindow::buildFilterRow() {
 }
 
 void FleetWindow::showFolder(const QString& root) {
+    if (QFileInfo(root).absoluteFilePath() == root_) { // shown already: only what changed
+        readAgain();
+        return;
+    }
     root_ = QFileInfo(root).absoluteFilePath();
     folder_->setText(QDir::toNativeSeparators(root_));
     model_->clear();
@@ -282,13 +295,22 @@ void FleetWindow::openRow(int proxyRow) {
     emit recordChosen(QDir::fromNativeSeparators(qs(row.file)), row.kind, row.number, row.line);
 }
 
+// Enter on a row opens it; Enter or Down in the filter goes on to the rows it left.
 bool FleetWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == table_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && table_->currentIndex().isValid()) {
-            openRow(table_->currentIndex().row());
-            return true;
-        }
+    if (event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (watched == table_ && enter && table_->currentIndex().isValid()) {
+        openRow(table_->currentIndex().row());
+        return true;
+    }
+    if (watched == filterText_ && (enter || key == Qt::Key_Down) && filter_->rowCount() > 0) {
+        table_->setFocus(Qt::TabFocusReason);
+        if (!table_->currentIndex().isValid())
+            table_->setCurrentIndex(filter_->index(0, 0));
+        table_->selectRow(table_->currentIndex().row());
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

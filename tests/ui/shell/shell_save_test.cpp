@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <string>
 
 namespace keelwright {
@@ -268,6 +270,58 @@ TEST_F(ShellSaveTest, ChangesInTheOutputWindowAreNotSavedOverItsFile) {
     dialog->reject();
     QApplication::processEvents();
     EXPECT_EQ(readFile(myShip), whole);
+}
+
+// A record of a file of many: Save writes its lines alone, and where another program moved or
+// removed it since, asks first and still keeps every other line.
+TEST_F(ShellSaveTest, ARecordOfAFileOfManyIsSavedInPlace) {
+    ShipClassRecord sloop = galleon;
+    sloop.setText("Text1", "13");
+    sloop.setText("Text2", "Sloop");
+    const std::string others = exportClass(galleon) + "notes\r\n";
+    const std::string weapon = testing::kTorpedoLaserText + std::string("\r\n");
+    const QString path =
+        write("fleet.txt", QByteArray::fromStdString(others + exportClass(sloop) + weapon));
+    const QString name = field(editor(), "Text2")->text();
+    shell.openFiles({path});
+    ASSERT_NE(shell.fleet(), nullptr); // listed, not cut to its first class
+    EXPECT_EQ(field(editor(), "Text2")->text(), name);
+
+    const struct {
+        std::string prefix; // what another program put before the record since
+        bool removed;       // ... or whether it took the record out
+        const char* asks;   // what Save asks then; nothing when the file is as it was
+    } cases[] = {
+        {"", false, nullptr},
+        {"a new note\r\n", false, "saving replaces class \"13\", which now stands at line"},
+        {"", true, "class \"13\" is no longer in it; saving adds it at the end"},
+    };
+    const std::size_t line = std::count(others.begin(), others.end(), '\n') + 1;
+    shell.openRecord(path, FileContent::ShipClass, "13", line);
+    ASSERT_EQ(field(editor(), "Text2")->text(), "Sloop");
+    std::string hull = "100";
+    for (const auto& c : cases) {
+        const std::string before =
+            c.prefix + others + (c.removed ? "" : exportClass(sloop)) + weapon;
+        if (c.asks)
+            write("fleet.txt", QByteArray::fromStdString(before));
+        hull += '0';
+        field(editor(), "Text3")->setText(QString::fromStdString(hull));
+        sloop.setText("Text3", hull);
+        saveKeys(editor());
+        if (c.asks) {
+            QMessageBox* question = messageBox("ReplaceFileQuestion");
+            ASSERT_NE(question, nullptr) << c.asks;
+            EXPECT_TRUE(question->text().contains(QString::fromUtf8(c.asks)))
+                << question->text().toStdString();
+            question->button(QMessageBox::Yes)->click();
+            QApplication::processEvents();
+        }
+        const std::string expected = c.removed ? before + exportClass(sloop)
+                                               : c.prefix + others + exportClass(sloop) + weapon;
+        EXPECT_EQ(readFile(path).toStdString(), expected) << hull;
+        EXPECT_FALSE(editor()->document().holdsUnsavedEdits());
+    }
 }
 
 } // namespace

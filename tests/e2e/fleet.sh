@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# End to end on a real X server, by keyboard: Open Folder lists a folder's classes and weapons,
+# the filter finds the weapon of a file that holds a class too, Enter opens it, and Ctrl+S writes
+# back its lines alone; the fleet then lists the weapon by its new name.
+set -euo pipefail
+program=${1:?usage: fleet.sh path/to/keelwright VERSION}
+version=${2:?usage: fleet.sh path/to/keelwright VERSION}
+data=$(cd "$(dirname "$0")/data" && pwd)
+
+source "$(dirname "$0")/x_session.sh"
+
+# A dropped key is sent again until the condition holds (a loaded machine may lose one).
+press_until() { # window, key, condition...
+    local window=$1 key=$2
+    shift 2
+    for _ in 1 2 3; do
+        focus_window "$window"
+        xdotool key --clearmodifiers "$key"
+        for _ in $(seq 25); do "$@" && return 0; sleep 0.2; done
+    done
+    return 1
+}
+differs() { ! cmp -s "$1" "$2"; }
+open_folder() { # from the window in front
+    local dialog
+    xdotool key --clearmodifiers ctrl+shift+o
+    dialog=$(wait_for_window "Open Folder" 15)
+    focus_window "$dialog"
+    sleep 0.3
+    xdotool type --delay 20 "$(native_path "$folder")"
+    xdotool key Return
+    fleet=$(wait_for_window "Fleet" 15)
+    focus_window "$fleet"
+}
+filter_rows() { # text: the rows it leaves, the first one current
+    xdotool key --clearmodifiers ctrl+f
+    xdotool type --delay 20 "$1"
+    sleep 0.5
+    xdotool key Return
+}
+
+folder="$HOME/saved-fleet"
+mkdir -p "$folder"
+cp "$data/galleon.txt" "$data/lance.txt" "$folder/"
+# The file of many: the class, a note, then the weapon without a line end at its close.
+{ cat "$data/galleon.txt"; printf 'notes\r\n'; cat "$data/lance.txt"; } >"$folder/many.txt"
+cp "$folder/many.txt" "$workdir/before.txt"
+# The weapon's name "Lance / Mk =2 " gets a "7"; every other byte of the file stays.
+perl -pe 's/(name=Lance \/ Mk =2 )/${1}7/' "$workdir/before.txt" >"$workdir/expected.txt"
+
+start_program
+editor=$(wait_for_window "Keelwright $version" 30)
+focus_window "$editor"
+sleep 0.5
+open_folder
+filter_rows "many.txt"
+xdotool key Down Return # the second row of many.txt by number: the weapon
+weapon=$(wait_for_window "Vantor Weapon Creator" 15)
+focus_window "$weapon"
+sleep 0.5
+# From Weapon Number, the first field, back to Weapon Name, the last.
+xdotool key --clearmodifiers shift+Tab End 7
+press_until "$weapon" ctrl+s differs "$folder/many.txt" "$workdir/before.txt" || true
+if ! cmp -s "$folder/many.txt" "$workdir/expected.txt"; then
+    echo "the saved file differs:" >&2
+    diff <(od -c "$workdir/expected.txt") <(od -c "$folder/many.txt") | head -20 >&2
+    exit 1
+fi
+echo "one record saved in place, every other byte as it was"
+
+# An unsaved edit, then back to the fleet: the weapon is found by its new name, and opening it
+# asks first.
+focus_window "$weapon"
+xdotool key --clearmodifiers End 8
+open_folder
+filter_rows "Mk =2 7"
+xdotool key Return
+question=$(wait_for_window "Open" 15)
+focus_window "$question"
+xdotool key Return # No is the default: the edit stays
+echo "the fleet lists the saved weapon by its new name"
+cmp -s "$folder/many.txt" "$workdir/expected.txt" || { echo "the file changed again" >&2; exit 1; }
+focus_window "$weapon"
+xdotool key --clearmodifiers BackSpace # nothing unsaved, so nothing kept
+stop_program
+expect_nothing_stored

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+// The fleet window over a real folder: what it lists, how it follows changes made by anyone, and
+// the keyboard's way from the filter to a record.
+#include "ui/fleet/fleet_window.h"
+
+#include "core/export/class_export.h"
+#include "support/torpedo_example.h"
+#include "support/ui_helpers.h"
+#include "ui/fleet/fleet_model.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+
+namespace keelwright {
+namespace {
+
+using testing::child;
+
+std::string shipClass(const char* number) {
+    ShipClassRecord record;
+    record.setText("Text1", number);
+    record.setText("Text2", std::string("Class ") + number);
+    return exportClass(record);
+}
+
+class FleetWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        window = new FleetWindow();
+        window->show();
+    }
+    void TearDown() override { delete window.data(); }
+
+    void write(const QString& name, const std::string& bytes) {
+        QDir().mkpath(QFileInfo(folder.filePath(name)).path());
+        testing::writeFile(folder.filePath(name), QByteArray::fromStdString(bytes));
+    }
+    int rows() const { return child<QTableView>(window, "tblfleet")->model()->rowCount(); }
+    QString status() const { return child<QLabel>(window, "lblstatus")->text(); }
+
+    QTemporaryDir folder;
+    QPointer<FleetWindow> window;
+};
+
+// Rows follow what anyone does to the folder: a file written, added or removed, the folder gone.
+// The waits are generous for a loaded machine; the window itself follows within a second.
+TEST_F(FleetWindowTest, ListsAFolderAndFollowsItsChanges) {
+    write("many.txt", shipClass("1") + "notes\r\n" + shipClass("2") + testing::kTorpedoLaserText);
+    write("notes.txt", "nothing for the game\r\n");
+    write("blob.bin", std::string("\0\1\2", 3));
+    write("sub/deep.txt", shipClass("1")); // the number of a class in many.txt
+    ASSERT_TRUE(QFile::link(folder.path(), folder.filePath("sub/loop"))); // a link loop
+    window->showFolder(folder.path());
+    QTRY_COMPARE_WITH_TIMEOUT(rows(), 3, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(status(),
+                              "1 file and 3 records shown; 1 file holds no command; 1 "
+                              "file could not be read",
+                              5000);
+
+    child<QCheckBox>(window, "chksubfolders")->setChecked(true);
+    QTRY_COMPARE_WITH_TIMEOUT(rows(), 4, 5000);
+    // Class 1 stands in two files: a finding on both, naming the other.
+    const QAbstractItemModel* model = child<QTableView>(window, "tblfleet")->model();
+    int withFindings = 0;
+    for (int r = 0; r < rows(); ++r) {
+        const QString found =
+            model->index(r, FleetModel::Findings).data(Qt::ToolTipRole).toString();
+        withFindings += found.contains("stands in") ? 1 : 0;
+    }
+    EXPECT_EQ(withFindings, 2);
+
+    write("added.txt", shipClass("3"));
+    QTRY_COMPARE_WITH_TIMEOUT(rows(), 5, 5000);
+    write("many.txt", shipClass("1"));
+    QTRY_COMPARE_WITH_TIMEOUT(rows(), 3, 5000);
+    ASSERT_TRUE(QFile::remove(folder.filePath("added.txt")));
+    QTRY_COMPARE_WITH_TIMEOUT(rows(), 2, 5000);
+    ASSERT_TRUE(folder.remove());
+    QTRY_COMPARE_WITH_TIMEOUT(rows(), 0, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(status().endsWith("is gone."), 5000);
+}
+
+TEST_F(FleetWindowTest, KeysLeadFromTheFilterToTheRecord) {
+    write("many.txt", shipClass("1") + shipClass("2") + testing::kTorpedoLaserText);
+    window->showFolder(folder.path());
+    QTRY_COMPARE_WITH_TIMEOUT(rows(), 3, 5000);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QSignalSpy chosen(window.data(), &FleetWindow::recordChosen);
+    auto* table = child<QTableView>(window, "tblfleet");
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_F, Qt::ControlModifier);
+    auto* filter = child<QLineEdit>(window, "txtfilter");
+    ASSERT_TRUE(filter->hasFocus());
+    QTest::keyClicks(filter, "class 2");
+    QTest::keyClick(filter, Qt::Key_Return);
+    ASSERT_TRUE(table->hasFocus());
+    QTest::keyClick(table, Qt::Key_Return);
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen[0][0].toString(), QDir(folder.path()).filePath("many.txt"));
+    EXPECT_EQ(chosen[0][1].value<FileContent>(), FileContent::ShipClass);
+    const std::string first = shipClass("1");
+    EXPECT_EQ(chosen[0][3].value<std::size_t>(), std::count(first.begin(), first.end(), '\n') + 1);
+}
+
+} // namespace
+} // namespace keelwright
