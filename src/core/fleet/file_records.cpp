@@ -31,15 +31,13 @@ std::optional<std::pair<FileContent, std::string>> recordOf(const FileLine& line
     return std::nullopt;
 }
 
-void read(RecordInFile& record, const std::vector<FileLine>& lines) {
+// `at`: where the record's lines stand among the file's lines.
+void read(RecordInFile& record, const std::vector<FileLine>& lines,
+          const std::vector<std::size_t>& at) {
     std::vector<FileLine> own;
-    std::size_t next = 0;
-    for (const FileLine& line : lines) {
-        if (next < record.lines.size() && line.number == record.lines[next]) {
-            own.push_back(line);
-            ++next;
-        }
-    }
+    own.reserve(at.size());
+    for (const std::size_t i : at)
+        own.push_back(lines[i]);
     if (record.kind == FileContent::Weapon) {
         WeaponReading reading = readWeapon(own);
         record.weapon = std::move(reading.weapon);
@@ -62,17 +60,21 @@ FileRecords readRecords(std::string_view bytes) {
     }
     const auto& lines = std::get<std::vector<FileLine>>(decoded);
     file.fromWindows1252 = !isValidUtf8(bytes);
-    for (const FileLine& line : lines) {
-        const auto owner = recordOf(line);
+    std::vector<std::vector<std::size_t>> at; // each record's lines' places in `lines`
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto owner = recordOf(lines[i]);
         if (!owner) {
-            file.linesOfNoRecord.push_back(line.number);
+            file.linesOfNoRecord.push_back(lines[i].number);
             continue;
         }
         const bool continues = !file.records.empty() && file.records.back().kind == owner->first &&
                                file.records.back().number == owner->second;
-        if (!continues)
+        if (!continues) {
             file.records.push_back({owner->first, owner->second, {}, {}, {}, {}});
-        file.records.back().lines.push_back(line.number);
+            at.emplace_back();
+        }
+        file.records.back().lines.push_back(lines[i].number);
+        at.back().push_back(i);
     }
     if (file.records.size() == 1) { // as Open reads it, findings and all
         const FileReading reading = readCommandFile(bytes, ShipClassRecord{});
@@ -91,7 +93,7 @@ FileRecords readRecords(std::string_view bytes) {
     std::map<std::pair<FileContent, std::string>, std::size_t> seen;
     for (std::size_t r = 0; r < file.records.size(); ++r) {
         RecordInFile& record = file.records[r];
-        read(record, lines);
+        read(record, lines, at[r]);
         const auto [earlier, first] = seen.try_emplace({record.kind, record.number}, r);
         if (first)
             continue;

@@ -13,8 +13,11 @@
 #include <QMetaObject>
 #include <QSet>
 
+#include <atomic>
 #include <cstddef>
+#include <mutex>
 #include <string_view>
+#include <thread>
 #include <utility>
 
 namespace keelwright {
@@ -96,8 +99,8 @@ void FleetReader::start() {
                            known = files_] { run(generation, root, subfolders, known); });
 }
 
-// On the worker thread: what it finds goes to the window's thread in batches, often enough to
-// show progress, seldom enough not to flood it.
+// On the worker thread, with a helper on a machine of more than one core: what they find goes to
+// the window's thread in batches, often enough to show progress, seldom enough not to flood it.
 void FleetReader::run(int generation, const QString& root, bool subfolders,
                       const std::map<QString, Stamp>& known) {
     const bool rootFound = QFileInfo::exists(root);
@@ -108,33 +111,51 @@ void FleetReader::run(int generation, const QString& root, bool subfolders,
         if (!present.contains(path))
             gone << path;
     }
-    const auto send = [this, generation, total = int(listed.size())](
-                          std::vector<FleetFile> files, QStringList goneNow, int done) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation, files = std::move(files), goneNow, done, total] {
-                deliver(generation, files, goneNow);
-                if (generation == generation_)
-                    emit progress(done, total);
-            },
-            Qt::QueuedConnection);
-    };
-    std::vector<FleetFile> batch;
-    QElapsedTimer sinceBatch;
-    sinceBatch.start();
-    for (qsizetype i = 0; i < listed.size() && !stop_; ++i) {
-        const QFileInfo info(listed[i]);
-        const auto was = known.find(listed[i]);
+    std::vector<QFileInfo> changed;
+    for (const QString& path : listed) {
+        const QFileInfo info(path);
+        const auto was = known.find(path);
         if (was == known.end() || was->second.size != info.size() ||
             was->second.modified != info.lastModified())
-            batch.push_back(readOne(info));
-        if (sinceBatch.elapsed() > 100) {
-            send(std::move(batch), std::exchange(gone, {}), int(i + 1));
-            batch.clear();
-            sinceBatch.restart();
-        }
+            changed.push_back(info);
     }
-    send(std::move(batch), gone, int(listed.size()));
+    const int total = int(listed.size()), unchanged = int(listed.size() - changed.size());
+
+    std::mutex lock; // guards what follows
+    std::vector<FleetFile> batch;
+    int filesDone = unchanged;
+    QElapsedTimer sinceBatch;
+    sinceBatch.start();
+    const auto send = [&] { // with `lock` held
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, files = std::exchange(batch, {}), goneNow = std::exchange(gone, {}),
+             filesDone, total] {
+                deliver(generation, files, goneNow);
+                if (generation == generation_)
+                    emit progress(filesDone, total);
+            },
+            Qt::QueuedConnection);
+        sinceBatch.restart();
+    };
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < changed.size() && !stop_; i = next++) {
+            FleetFile file = readOne(changed[i]);
+            const std::lock_guard<std::mutex> hold(lock);
+            batch.push_back(std::move(file));
+            ++filesDone;
+            if (sinceBatch.elapsed() > 100)
+                send();
+        }
+    };
+    std::thread helper;
+    if (std::thread::hardware_concurrency() > 1 && changed.size() > 1)
+        helper = std::thread(work);
+    work();
+    if (helper.joinable())
+        helper.join();
+    send();
     QMetaObject::invokeMethod(
         this, [this, generation, rootFound] { done(generation, rootFound); }, Qt::QueuedConnection);
 }
