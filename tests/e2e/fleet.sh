@@ -70,18 +70,32 @@ fi
 echo "one record saved in place, every other byte as it was"
 
 # An unsaved edit, then back to the fleet: the weapon is found by its new name, and opening it
-# asks first.
-focus_window "$weapon"
-xdotool key --clearmodifiers End 8
-open_folder
+# asks first. Wine keeps the window it last activated in front, so there the fleet is not gone
+# back to: its rows follow changes in the window tests.
+if [[ -z "$windows" ]]; then
+    focus_window "$weapon"
+    xdotool key --clearmodifiers End 8
+    open_folder
+    filter_rows "Mk =2 7"
+    xdotool key Return
+    question=$(wait_for_window "Open" 15)
+    focus_window "$question"
+    xdotool key Return # No is the default: the edit stays
+    echo "the fleet lists the saved weapon by its new name"
+    focus_window "$weapon"
+    xdotool key --clearmodifiers BackSpace # nothing unsaved, so nothing kept
+fi
+stop_program
+cmp -s "$folder/many.txt" "$workdir/expected.txt" || { echo "the file changed again" >&2; exit 1; }
+
+# A folder named at start opens in the fleet window, the saved weapon in it by its new name.
+start_program "$(native_path "$folder")"
+fleet=$(wait_for_window "Fleet" 30)
+focus_window "$fleet"
+sleep 0.5
 filter_rows "Mk =2 7"
 xdotool key Return
-question=$(wait_for_window "Open" 15)
-focus_window "$question"
-xdotool key Return # No is the default: the edit stays
-echo "the fleet lists the saved weapon by its new name"
-cmp -s "$folder/many.txt" "$workdir/expected.txt" || { echo "the file changed again" >&2; exit 1; }
-focus_window "$weapon"
-xdotool key --clearmodifiers BackSpace # nothing unsaved, so nothing kept
+wait_for_window "Vantor Weapon Creator" 15 >/dev/null
+echo "a folder named at start is listed, the saved weapon in it"
 stop_program
 expect_nothing_stored

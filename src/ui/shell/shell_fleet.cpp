@@ -14,8 +14,11 @@ void Shell::showOpenFolderDialog(QWidget* parent) {
     dialog->setWindowTitle(tr("Open Folder"));
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly);
-    connect(dialog, &QFileDialog::fileSelected, this,
-            [this](const QString& path) { showFleet(path); });
+    // Once the dialog has gone: on Windows its closing would bring its owner back in front.
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
+        QMetaObject::invokeMethod(
+            this, [this, path] { showFleet(path); }, Qt::QueuedConnection);
+    });
     dialog->show();
 }
 
