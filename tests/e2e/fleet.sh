@@ -55,7 +55,7 @@ focus_window "$editor"
 sleep 0.5
 open_folder
 filter_rows "many.txt"
-xdotool key Down Return # the second row of many.txt by number: the weapon
+xdotool key Return # the first row of many.txt by number: weapon 7 before class 12
 weapon=$(wait_for_window "Vantor Weapon Creator" 15)
 focus_window "$weapon"
 sleep 0.5

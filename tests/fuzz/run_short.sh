@@ -9,7 +9,7 @@ runs=${2:-20000}
 cmake -S "$here/../.." -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKEELWRIGHT_FUZZ=ON >/dev/null
 cmake --build "$build" --parallel "$(nproc)" >/dev/null
-for target in power_budget class_export weapon_export class_reader weapon_reader; do
+for target in power_budget class_export weapon_export class_reader weapon_reader file_records; do
     scratch=$(mktemp -d) # new finds stay out of the repository's seed corpus
     echo "== fuzz_$target"
     "$build/tests/fuzz/fuzz_$target" -runs="$runs" -max_len=4096 -seed=1 "$scratch" \

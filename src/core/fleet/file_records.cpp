@@ -31,6 +31,20 @@ std::optional<std::pair<FileContent, std::string>> recordOf(const FileLine& line
     return std::nullopt;
 }
 
+const CommandIndex& indexOf(FileContent kind) {
+    return kind == FileContent::Weapon ? weaponCommandIndex() : classCommandIndex();
+}
+
+// A command of the record's kind for its number, with a key no reader knows, belongs to it: its
+// reader names the line as a finding.
+bool joins(const FileLine& line, const RecordInFile& record) {
+    const ParsedLine parsed = indexOf(record.kind).parse(line);
+    return parsed.command && parsed.rest.size() > record.number.size() &&
+           parsed.rest.starts_with(record.number) &&
+           std::string_view("/:=").find(parsed.rest[record.number.size()]) !=
+               std::string_view::npos;
+}
+
 // `at`: where the record's lines stand among the file's lines.
 void read(RecordInFile& record, const std::vector<FileLine>& lines,
           const std::vector<std::size_t>& at) {
@@ -63,12 +77,14 @@ FileRecords readRecords(std::string_view bytes) {
     std::vector<std::vector<std::size_t>> at; // each record's lines' places in `lines`
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto owner = recordOf(lines[i]);
-        if (!owner) {
+        const bool continues =
+            !file.records.empty() && (owner ? file.records.back().kind == owner->first &&
+                                                  file.records.back().number == owner->second
+                                            : joins(lines[i], file.records.back()));
+        if (!owner && !continues) {
             file.linesOfNoRecord.push_back(lines[i].number);
             continue;
         }
-        const bool continues = !file.records.empty() && file.records.back().kind == owner->first &&
-                               file.records.back().number == owner->second;
         if (!continues) {
             file.records.push_back({owner->first, owner->second, {}, {}, {}, {}});
             at.emplace_back();

@@ -7,6 +7,7 @@
 #include <QBrush>
 #include <QColor>
 
+#include <algorithm>
 #include <cstddef>
 #include <iterator>
 #include <limits>
@@ -94,11 +95,31 @@ QString findings(const FleetRow& row, const std::string& elsewhere) {
     return lines.join(u'\n');
 }
 
-// Numbers sort as numbers, before what is no number; the rest as text.
+// Text with the numbers in it in their order: each run of digits is led by its length, so that
+// "ships-9" comes before "ships-10" and class 7 before class 101.
+QString naturalKey(const QString& text) {
+    QString key;
+    key.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size();) {
+        if (!text[i].isDigit()) {
+            key += text[i++].toCaseFolded();
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && text[end].isDigit())
+            ++end;
+        key += QChar(u'0' + char16_t(std::min<qsizetype>(end - i, 40)));
+        key += QStringView(text).mid(i, end - i);
+        i = end;
+    }
+    return key;
+}
+
+// Numbers sort as numbers, before what is no number; the rest as text, numbers in it in order.
 QVariant sortKey(const FleetRow& row, int column, const std::string& elsewhere) {
     const QString shown = text(row, column, elsewhere);
     if (!isNumeric(column))
-        return shown.toCaseFolded();
+        return naturalKey(shown);
     std::string value = utf8(shown);
     if (column == FleetModel::FreePower)
         value = row.freePower;

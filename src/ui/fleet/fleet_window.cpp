@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSet>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -27,6 +29,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <string>
 #include <unordered_set>
 #include <utility>
@@ -64,6 +67,7 @@ FleetWindow::FleetWindow(QWidget* parent)
     table_->setAlternatingRowColors(true);
     table_->setTabKeyNavigation(false);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() * 3 / 2);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->installEventFilter(this);
     // A click on a heading sorts too; the keyboard's choice shows it.
@@ -215,8 +219,15 @@ void FleetWindow::finishReading(bool rootFound) {
     rootFound_ = rootFound;
     progress_->hide();
     if (!sizedColumns_ && model_->rowCount() > 0) {
-        table_->resizeColumnsToContents();
         sizedColumns_ = true;
+        table_->resizeColumnsToContents();
+        // Wide enough for every column where the screen allows.
+        const int columns = table_->horizontalHeader()->length() + table_->frameWidth() * 2 +
+                            table_->verticalScrollBar()->sizeHint().width();
+        const int room = screen()->availableGeometry().width() * 9 / 10;
+        const int wanted = width() - table_->viewport()->width() + columns;
+        if (wanted > width())
+            resize(std::min(wanted, room), height());
     }
     watchWhatIsListed();
     showStatus();

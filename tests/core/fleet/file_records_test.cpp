@@ -133,7 +133,16 @@ TEST(FileRecords, OneRecordReadsAsOpenReadsIt) {
     ASSERT_EQ(read.records[0].findings.size(), open.findings.size());
     for (std::size_t i = 0; i < open.findings.size(); ++i)
         EXPECT_EQ(read.records[0].findings[i].what, open.findings[i].what);
-    EXPECT_EQ(read.linesOfNoRecord, (std::vector<std::size_t>{1, 3}));
+    // A key no reader knows, of the class's number, is the class's line and its finding.
+    EXPECT_EQ(read.linesOfNoRecord, (std::vector<std::size_t>{1}));
+    EXPECT_EQ(read.records[0].lines, (std::vector<std::size_t>{2, 3}));
+    const FileRecords many =
+        readRecords(file + "@space/setweapon 7/name=W\r\n" + "@space/setweapon 7/warhead=big\r\n" +
+                    "@space/setweapon 8/warhead=big\r\n");
+    ASSERT_EQ(many.records.size(), 2u);
+    EXPECT_EQ(many.records[1].lines, (std::vector<std::size_t>{4, 5}));
+    EXPECT_EQ(many.records[1].findings.at(0).line, 5u);
+    EXPECT_EQ(many.linesOfNoRecord, (std::vector<std::size_t>{1, 6}));
 }
 
 TEST(FileRecords, TheSameClassTwiceIsAFindingOnBoth) {

@@ -57,7 +57,7 @@ TEST(FleetModel, SortsNumbersAsNumbersAndFiltersByNumberNameOrFile) {
         const char* filter;
         const char* numbers; // in the order shown
     } cases[] = {
-        {FleetModel::Number, Qt::AscendingOrder, "", "10 101 7 9"},  // numbers are names here
+        {FleetModel::Number, Qt::AscendingOrder, "", "7 9 10 101"},  // numbers in their order
         {FleetModel::MaxHull, Qt::AscendingOrder, "", "10 9 101 7"}, // 900 before 1000; none last
         {FleetModel::MaxHull, Qt::DescendingOrder, "", "7 101 9 10"},
         {FleetModel::FreePower, Qt::AscendingOrder, "", "9 101 10 7"}, // -20 first
