@@ -20,11 +20,13 @@ void describeProgram(QCommandLineParser& parser) {
     QCoreApplication::setApplicationVersion(qs(kVersion));
     parser.setApplicationDescription(
         QStringLiteral("Writes the commands that define a Vantor ship class or weapon in a MUSH.\n"
-                       "Each FILE, a saved class or weapon command file, opens in its editor."));
+                       "Each FILE, a saved class or weapon command file, opens in its editor;\n"
+                       "a file of many classes and weapons, or a folder, opens in the fleet "
+                       "window."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("A ship class or weapon command file to open."),
+                                 QStringLiteral("A command file or a folder of them to open."),
                                  QStringLiteral("[FILE...]"));
 }
 
