@@ -10,18 +10,6 @@ data=$(cd "$(dirname "$0")/data" && pwd)
 
 source "$(dirname "$0")/x_session.sh"
 
-# A dropped key is sent again until the condition holds (a loaded machine may lose one).
-press_until() { # window, key, condition...
-    local window=$1 key=$2
-    shift 2
-    for _ in 1 2 3; do
-        focus_window "$window"
-        xdotool key --clearmodifiers "$key"
-        for _ in $(seq 25); do "$@" && return 0; sleep 0.2; done
-    done
-    return 1
-}
-differs() { ! cmp -s "$1" "$2"; }
 open_folder() { # from the window in front
     local dialog
     xdotool key --clearmodifiers ctrl+shift+o

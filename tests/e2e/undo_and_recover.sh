@@ -43,20 +43,7 @@ wait_for_snapshot() {
     echo "no snapshot in $folder" >&2
     return 1
 }
-# A loaded machine may drop keys sent just after a window maps: the key is sent again, up to three
-# times, until the condition holds.
-press_until() { # window, key, condition...
-    local window=$1 key=$2
-    shift 2
-    for _ in 1 2 3; do
-        focus_window "$window"
-        xdotool key --clearmodifiers "$key"
-        for _ in $(seq 25); do "$@" && return 0; sleep 0.2; done
-    done
-    return 1
-}
 no_window() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
-differs() { ! cmp -s "$1" "$2"; }
 answer_recover() { # key
     local question
     question=$(wait_for_window "Recover" 15)

@@ -127,6 +127,20 @@ focus_window() { # window id
     [[ -z "$windows" ]] || sleep 0.5
 }
 
+# A loaded machine may drop keys sent just after a window maps: the key is sent again, up to three
+# times, until the condition holds.
+press_until() { # window, key, condition...
+    local window=$1 key=$2
+    shift 2
+    for _ in 1 2 3; do
+        focus_window "$window"
+        xdotool key --clearmodifiers "$key"
+        for _ in $(seq 25); do "$@" && return 0; sleep 0.2; done
+    done
+    return 1
+}
+differs() { ! cmp -s "$1" "$2"; }
+
 # Saves what the output window in front shows through its Save As dialog, by keyboard, to PATH.
 save_output_as() { # path
     local output dialog
