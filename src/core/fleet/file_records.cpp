@@ -163,6 +163,10 @@ std::optional<RecordReading> readRecord(std::string_view bytes, FileContent kind
     }
     RecordReading out{readCommandFile(text, currentClass), {std::string(number), *lines}};
     out.reading.fromWindows1252 = file.fromWindows1252;
+    for (Finding& finding : out.reading.findings) { // by the file's own line numbers
+        if (finding.line > 0 && finding.line <= lines->size())
+            finding.line = (*lines)[finding.line - 1];
+    }
     return out;
 }
 

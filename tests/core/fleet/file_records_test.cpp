@@ -143,6 +143,15 @@ TEST(FileRecords, OneRecordReadsAsOpenReadsIt) {
     EXPECT_EQ(many.records[1].lines, (std::vector<std::size_t>{4, 5}));
     EXPECT_EQ(many.records[1].findings.at(0).line, 5u);
     EXPECT_EQ(many.linesOfNoRecord, (std::vector<std::size_t>{1, 6}));
+    // Opened alone, the weapon names its finding by the file's line.
+    const auto weapon =
+        readRecord(file + "@space/setweapon 7/name=W\r\n@space/setweapon 7/warhead=big\r\n",
+                   FileContent::Weapon, "7", 4, ShipClassRecord{});
+    ASSERT_TRUE(weapon);
+    EXPECT_EQ(weapon->place.lines, (std::vector<std::size_t>{4, 5}));
+    EXPECT_EQ(weapon->reading.weapon.name, "W");
+    ASSERT_EQ(weapon->reading.findings.size(), 1u);
+    EXPECT_EQ(weapon->reading.findings[0].line, 5u);
 }
 
 TEST(FileRecords, TheSameClassTwiceIsAFindingOnBoth) {
