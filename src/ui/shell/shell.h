@@ -13,8 +13,8 @@
 #include <QPointer>
 #include <QStringList>
 
-#include <functional>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 
