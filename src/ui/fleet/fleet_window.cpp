@@ -166,12 +166,12 @@ QWidget* FleetWindow::buildFilterRow() {
         sizedColumns_ = false;
         readAgain();
     });
-    for (QWidget* w : {static_cast<QWidget*>(label), static_cast<QWidget*>(filterText_)})
-        layout->addWidget(w);
-    layout->setStretch(1, 1);
-    for (QWidget* w : {static_cast<QWidget*>(sortLabel), static_cast<QWidget*>(sortColumn_),
-                       static_cast<QWidget*>(descending_), static_cast<QWidget*>(subfolders_)})
-        layout->addWidget(w);
+    layout->addWidget(label);
+    layout->addWidget(filterText_, 1);
+    layout->addWidget(sortLabel);
+    layout->addWidget(sortColumn_);
+    layout->addWidget(descending_);
+    layout->addWidget(subfolders_);
     return row;
 }
 

@@ -3,6 +3,7 @@
 // questions asked before edits or lines of a file could be lost.
 #include "core/document/form_values.h"
 #include "core/export/class_export.h"
+#include "core/export/command_file.h"
 #include "core/fleet/file_records.h"
 #include "core/shell/file_names.h"
 #include "core/weapons/weapon_export.h"
@@ -102,12 +103,19 @@ struct RecordOnDisk {
     QByteArray bytes;
     std::vector<std::size_t> lines;
     bool changed = false;
+    bool unreadable = false; // the file is there but cannot be read whole: it is not written
 };
 
 RecordOnDisk findOnDisk(const EditorWindow* editor) {
     const EditorFile& file = editor->document().file();
     RecordOnDisk out;
-    out.bytes = readFileBytes(file.path).value_or(QByteArray());
+    if (QFileInfo::exists(file.path)) {
+        const auto bytes = readFileBytes(file.path);
+        out.unreadable = !bytes || std::size_t(bytes->size()) > kMaxFleetFileBytes;
+        if (out.unreadable)
+            return out;
+        out.bytes = *bytes;
+    }
     out.changed = fileDigest(out.bytes) != file.digest;
     if (!out.changed) {
         out.lines = file.record->lines;
@@ -130,6 +138,8 @@ QStringList risksOfReplacingRecord(const EditorWindow* editor) {
                      .arg(record, name)
                      .arg(file.linesNotOnForm);
     const RecordOnDisk onDisk = findOnDisk(editor);
+    if (onDisk.unreadable)
+        return {}; // nothing to weigh: it is not written
     if (onDisk.changed && onDisk.lines.empty())
         risks << tr("%1 was changed by another program since it was opened or saved, and %2 is "
                     "no longer in it; saving adds it at the end.")
@@ -156,7 +166,13 @@ void writeRecord(EditorWindow* editor, const Then& then) {
     const std::string text = exportForm(document.form(), document.values());
     const QByteArray bytes =
         QByteArray::fromStdString(replaceRecord(before, onDisk.lines, text, file.fromWindows1252));
-    if (const auto failure = writeFileAtomically(file.path, bytes)) {
+    std::optional<QString> failure;
+    if (onDisk.unreadable) // its other records would be lost
+        failure = tr("It can no longer be read whole, so its other records cannot be kept. Save "
+                     "As writes the record to a file of its own.");
+    else
+        failure = writeFileAtomically(file.path, bytes);
+    if (failure) {
         openMessageBox(QMessageBox::Warning, tr("Save"),
                        tr("%1 could not be saved.\n\n%2").arg(file.path, *failure), QMessageBox::Ok,
                        editor, QStringLiteral("SaveFailed"))

@@ -322,6 +322,15 @@ TEST_F(ShellSaveTest, ARecordOfAFileOfManyIsSavedInPlace) {
         EXPECT_EQ(readFile(path).toStdString(), expected) << hull;
         EXPECT_FALSE(editor()->document().holdsUnsavedEdits());
     }
+    // A file grown past what can be read whole is not written: its other records would be lost.
+    QFile grown(path);
+    ASSERT_TRUE(grown.resize(qint64(kMaxFleetFileBytes) + 2));
+    field(editor(), "Text3")->setText("7");
+    saveKeys(editor());
+    QMessageBox* failed = messageBox("SaveFailed");
+    ASSERT_NE(failed, nullptr);
+    failed->button(QMessageBox::Ok)->click();
+    EXPECT_EQ(QFileInfo(path).size(), qint64(kMaxFleetFileBytes) + 2);
 }
 
 } // namespace
