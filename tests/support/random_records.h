@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // Seeded random ship classes and weapons of every shape the editors can hold: blanks at either
-// end, non-ASCII text, the separators "/", "=", ":" and "#", keys inside values, empty values,
-// every include combination, both shield types and none.
+// end and inside, characters of every Unicode plane, the separators "/", "=", ":" and the
+// placeholder "#", keys and command words inside values and numbers, empty values, every include
+// combination, both shield types and none.
 
 #include "core/classes/ship_class_record.h"
 #include "core/weapons/weapon_record.h"
@@ -82,10 +83,14 @@ public:
 
 private:
     std::string piece() {
-        static constexpr std::array<std::string_view, 22> unicode = {"a",
+        // Characters of every plane in use (the BMP, the supplementary planes 1 to 3, tags,
+        // private use up to U+10FFFD), the separators, blanks, the placeholder, and the keys
+        // and command words an export writes.
+        static constexpr std::array<std::string_view, 33> unicode = {"a",
                                                                      "Z",
                                                                      "7",
                                                                      " ",
+                                                                     "  ",
                                                                      "/",
                                                                      "=",
                                                                      ":",
@@ -96,14 +101,24 @@ private:
                                                                      "Ω",
                                                                      "日本",
                                                                      "🚀",
+                                                                     "𠀀",
+                                                                     "\U00030000",
+                                                                     "\U000E0041",
+                                                                     "\U000F0000",
+                                                                     "\U0010FFFD",
                                                                      "/name=",
                                                                      ":reactor/name=",
+                                                                     ":reactor/max output=",
+                                                                     "=reactor",
                                                                      "=",
                                                                      "=aft",
                                                                      " :tachyon/name=",
                                                                      "/type=",
                                                                      "/nohull=1",
-                                                                     "@space/setclass "};
+                                                                     "@space/setclass ",
+                                                                     "@space/setweapon ",
+                                                                     " 0",
+                                                                     "# "};
         static constexpr std::array<std::string_view, 18> codePage = {
             "a", "Z", "7", " ", "/", "=", ":",      "#",    "\t",
             "é", "ß", "€", "Š", "“", "”", "/name=", "=aft", " :tachyon/name="};

@@ -5,6 +5,7 @@
 #include "core/export/command_reader.h"
 #include "core/weapons/weapon_reader.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <map>
 #include <optional>
@@ -63,6 +64,42 @@ void read(RecordInFile& record, const std::vector<FileLine>& lines,
     }
 }
 
+// The object number a line is split at is the first place a key could begin, which a number
+// holding command text ("101/name=x") defeats: its lines then split into several records. Open
+// weighs every reading of the whole file instead. Where that reading takes every line of the
+// records found as its one object's, the file is that one record. Each record's number is then a
+// prefix of the one object's, so files of numbers that are not prefixes of one another (any
+// ordinary fleet) are told apart at once; a file too large to open as one record is not one.
+std::optional<RecordInFile> asOneRecord(std::string_view bytes, const std::vector<FileLine>& lines,
+                                        const std::vector<RecordInFile>& records) {
+    if (records.size() < 2 || bytes.size() > kMaxCommandFileBytes)
+        return std::nullopt;
+    const RecordInFile* longest = &records.front();
+    for (const RecordInFile& record : records) {
+        if (record.kind != records.front().kind)
+            return std::nullopt;
+        if (record.number.size() > longest->number.size())
+            longest = &record;
+    }
+    for (const RecordInFile& record : records) {
+        if (!longest->number.starts_with(record.number))
+            return std::nullopt;
+    }
+    const FileContent kind = records.front().kind;
+    const CommandMatch match = matchCommands(lines, indexOf(kind), "", "");
+    RecordInFile whole{kind, match.object, {}, {}, {}, {}};
+    std::size_t keyed = 0; // lines a key could be read from: each must be the object's
+    for (const FileLine& line : lines) {
+        const bool hasKey = recordOf(line).has_value();
+        keyed += hasKey;
+        if (hasKey || joins(line, whole))
+            whole.lines.push_back(line.number);
+    }
+    if (match.lines.size() != keyed)
+        return std::nullopt;
+    return whole;
+}
+
 } // namespace
 
 FileRecords readRecords(std::string_view bytes) {
@@ -92,6 +129,13 @@ FileRecords readRecords(std::string_view bytes) {
         file.records.back().lines.push_back(lines[i].number);
         at.back().push_back(i);
     }
+    if (auto whole = asOneRecord(bytes, lines, file.records)) {
+        file.records = {std::move(*whole)};
+        std::erase_if(file.linesOfNoRecord, [&](std::size_t line) {
+            return std::binary_search(file.records.front().lines.begin(),
+                                      file.records.front().lines.end(), line);
+        });
+    }
     if (file.records.size() == 1) { // as Open reads it, findings and all
         const FileReading reading = readCommandFile(bytes, ShipClassRecord{});
         if (reading.refusal) { // too large for a file of one record
@@ -101,6 +145,8 @@ FileRecords readRecords(std::string_view bytes) {
         }
         RecordInFile& only = file.records.front();
         only.kind = reading.content;
+        only.number = reading.content == FileContent::Weapon ? reading.weapon.number
+                                                             : reading.shipClass.value(0);
         only.shipClass = reading.shipClass;
         only.weapon = reading.weapon;
         only.findings = reading.findings;

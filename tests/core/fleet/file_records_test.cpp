@@ -124,6 +124,30 @@ TEST(FileRecords, EveryRecordIsFoundAndOneIsSavedInPlace) {
     }
 }
 
+// A file of one record, whatever its fields and number hold, is that one record as Open reads
+// it: checked against the record it was exported from.
+TEST(FileRecords, TwentyThousandFilesOfOneRecordEachReadAsOpenReadsThem) {
+    for (unsigned seed = 0; seed < 20000; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        testing::RecordGenerator generate(seed);
+        const bool weapon = seed % 2 == 1;
+        const WeaponRecord sentWeapon = weapon ? generate.weapon() : WeaponRecord{};
+        const ShipClassRecord sentClass = weapon ? ShipClassRecord{} : generate.shipClass();
+        const std::string text = weapon ? exportWeapon(sentWeapon) : exportClass(sentClass);
+        const FileRecords read = readRecords(text);
+        ASSERT_EQ(read.records.size(), 1u);
+        const RecordInFile& only = read.records.front();
+        ASSERT_EQ(only.kind, weapon ? FileContent::Weapon : FileContent::ShipClass);
+        ASSERT_EQ(only.number, weapon ? sentWeapon.number : sentClass.text("Text1"));
+        ASSERT_EQ(exportOf(only), text);
+        ASSERT_EQ(only.lines.size(), testing::splitCrLf(text).size());
+        ASSERT_TRUE(read.linesOfNoRecord.empty());
+        const FileReading open = readCommandFile(text, ShipClassRecord{});
+        ASSERT_EQ(only.findings.size(), open.findings.size());
+        ASSERT_EQ(weapon ? exportWeapon(open.weapon) : exportClass(open.shipClass), text);
+    }
+}
+
 TEST(FileRecords, OneRecordReadsAsOpenReadsIt) {
     const std::string file = "a note\r\n@space/setclass 12/name=A\r\n@space/setclass 12/x=1\r\n";
     const FileRecords read = readRecords(file);
