@@ -54,6 +54,13 @@ std::span<const Frame> pageFrames();
 // them.
 std::span<const std::string_view, kPowerFieldCount> powerFieldNames();
 
+// The fields other code knows by what they mean: what a class is known by, and the figures the
+// fleet shows beside its budget.
+inline constexpr std::string_view kClassNumberField = "Text1";
+inline constexpr std::string_view kClassNameField = "Text2";
+inline constexpr std::string_view kMaxHullField = "Text3";
+inline constexpr std::string_view kShipSizeField = "Text6";
+
 // Index of a field in classFields(), or nothing for a name that is not a field.
 std::optional<std::size_t> fieldIndex(std::string_view name);
 

@@ -51,6 +51,18 @@ FormValues resetValues(FileContent form, const FormValues& values) {
     return valuesOf(shipClass);
 }
 
+std::string formNumber(FileContent form, const FormValues& values) {
+    if (form == FileContent::Weapon)
+        return weaponFromTexts(values).number;
+    return values.at(fieldIndex(kClassNumberField).value());
+}
+
+std::string formName(FileContent form, const FormValues& values) {
+    if (form == FileContent::Weapon)
+        return weaponFromTexts(values).name;
+    return values.at(fieldIndex(kClassNameField).value());
+}
+
 std::string exportForm(FileContent form, const FormValues& values) {
     return form == FileContent::Weapon ? exportWeapon(weaponFromTexts(values))
                                        : exportClass(shipClassOf(values));

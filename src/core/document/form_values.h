@@ -28,6 +28,9 @@ ShipClassRecord shipClassOf(const FormValues& values);
 
 // Reset as each editor does it.
 FormValues resetValues(FileContent form, const FormValues& values);
+// What the form's record is known by: its class or weapon number, and its name.
+std::string formNumber(FileContent form, const FormValues& values);
+std::string formName(FileContent form, const FormValues& values);
 // The full export of the form.
 std::string exportForm(FileContent form, const FormValues& values);
 

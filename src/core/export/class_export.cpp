@@ -10,8 +10,6 @@
 namespace keelwright {
 namespace {
 
-constexpr std::string_view kClassNumber = "Text1";
-
 constexpr auto S = kSetClass;
 constexpr auto A = kAddSysClass;
 constexpr auto Y = kSysSetClass;
@@ -230,7 +228,8 @@ bool included(const ShipClassRecord& record, const ResolvedSection& section) {
 void appendLine(std::string& out, const ShipClassRecord& record, const ResolvedLine& line) {
     const std::string_view value =
         line.field == kNoField ? std::string_view{} : record.exportValue(line.field);
-    appendCommandLine(out, line.line->command, record.text(kClassNumber), line.line->key, value);
+    appendCommandLine(out, line.line->command, record.text(kClassNumberField), line.line->key,
+                      value);
 }
 
 } // namespace
@@ -253,7 +252,7 @@ std::string exportClass(const ShipClassRecord& record) {
 
 ClassChanges exportClassChanges(const std::optional<ShipClassRecord>& baseline,
                                 const ShipClassRecord& record) {
-    if (!baseline || baseline->text(kClassNumber) != record.text(kClassNumber))
+    if (!baseline || baseline->text(kClassNumberField) != record.text(kClassNumberField))
         return {exportClass(record), {}};
     ClassChanges changes;
     for (std::size_t s = 0; s < kSections.size(); ++s) {

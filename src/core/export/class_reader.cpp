@@ -14,8 +14,6 @@
 namespace keelwright {
 namespace {
 
-constexpr std::string_view kClassNumber = "Text1";
-
 // The export's lines, flattened in writing order, beside the commands the reader looks for;
 // field names resolved to positions once.
 struct ClassKeys {
@@ -131,7 +129,7 @@ ClassReading readClass(std::span<const FileLine> lines, const ShipClassRecord& c
     ShipClassRecord& record = reading.record;
     const auto fields = classFields();
     // Every field an export writes is set below; the others ("Visible") keep what they hold.
-    record.setValue(fieldIndex(kClassNumber).value(), match.object);
+    record.setValue(fieldIndex(kClassNumberField).value(), match.object);
     const auto sections = classExportSections();
     for (std::size_t s = 0; s < sections.size(); ++s) {
         const std::size_t begin = keys.sectionBegin[s], end = keys.sectionBegin[s + 1];

@@ -18,9 +18,9 @@ std::string findingText(const Finding& f) {
 }
 
 void addClassFigures(FleetRow& row, const ShipClassRecord& shipClass) {
-    row.name = shipClass.text("Text2");
-    row.shipSize = shipClass.text("Text6");
-    row.maxHull = shipClass.text("Text3");
+    row.name = shipClass.text(kClassNameField);
+    row.shipSize = shipClass.text(kShipSizeField);
+    row.maxHull = shipClass.text(kMaxHullField);
     PowerTexts texts;
     for (std::size_t i = 0; i < kPowerFieldCount; ++i)
         texts[i] = shipClass.text(powerFieldNames()[i]);

@@ -69,8 +69,9 @@ void Document::open(const FormValues& values, EditorFile file) {
     emit changed();
 }
 
+// The game does not get a class by its being saved: the baseline stays what it was taken to hold.
 void Document::saved(EditorFile file) {
-    baseline_ = saved_ = values_;
+    saved_ = values_;
     file_ = std::move(file);
     emit changed();
 }
@@ -104,7 +105,8 @@ Snapshot Document::snapshot(std::int64_t lastEdit) const {
 
 bool Document::holdsEdits() const {
     const FormValues design = designValues(form_);
-    return values_ != design && values_ != baseline_.value_or(design);
+    return values_ != design && values_ != baseline_.value_or(design) &&
+           values_ != saved_.value_or(design);
 }
 
 bool Document::holdsUnsavedEdits() const {

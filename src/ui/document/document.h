@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// An editor's document: the form's values, the file they belong to, the form as last saved and
-// as last sent to the game, and the history of the user's steps. The form binder writes into it
+// An editor's document: the form's values, the file they belong to, the form as last saved, the
+// form the game is taken to hold (as the file was opened or restored, or as last exported: the
+// baseline of Export Changes), and the history of the user's steps. The form binder writes into it
 // and shows it; everything else reads it: the budget row, Save, Export Changes, the questions
 // before edits are lost, Undo and recovery.
 
 #include "core/document/form_values.h"
 #include "core/document/recovery_snapshot.h"
+#include "ui/document/editor_file.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -21,15 +23,6 @@ class QUndoCommand;
 class QUndoStack;
 
 namespace keelwright {
-
-struct EditorFile {
-    QString path;      // empty: the form came from no file
-    QByteArray digest; // of the bytes last read or written, to see another program's change
-    std::size_t linesNotOnForm = 0; // lines of the file that saving the form would drop
-    bool fromWindows1252 = false;   // read as Windows-1252; saving writes UTF-8
-    // The form is this record of a file of many: Save writes back its lines alone.
-    std::optional<RecordPlace> record;
-};
 
 class Document : public QObject {
     Q_OBJECT
@@ -50,10 +43,10 @@ public:
     // The whole form at once, as one step named `step` (Reset).
     void replace(const FormValues& values, const QString& step);
 
-    // A file was opened into the editor: the form is the file's, what the game was sent, and has
-    // no history before it.
+    // A file was opened into the editor: the form is the file's, what the game is taken to hold,
+    // and has no history before it.
     void open(const FormValues& values, EditorFile file);
-    void saved(EditorFile file); // the form as it is now was written to `file`
+    void saved(EditorFile file); // the form as it is now was written to `file`; no baseline moves
     void exported();             // the form as it is now was sent to the game
     // Puts back what a snapshot kept, as one step, with its file, baseline and saved form.
     void restore(const Snapshot& snapshot);

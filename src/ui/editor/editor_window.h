@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // What makes a window an editor, the class editor and the weapon editor alike: a document behind
-// its form, the File commands of the editing loop, the Edit menu with Undo and Redo, and the
-// signals through which the shell carries out what is asked.
+// its form, the File commands of the editing loop with Save and Save As, the Edit menu with Undo
+// and Redo, asking before unsaved edits are lost, and the signals through which the shell
+// carries out the rest.
 
 #include "ui/document/document.h"
 
@@ -10,7 +11,9 @@
 #include <QStringList>
 
 #include <cstddef>
+#include <functional>
 
+class QCloseEvent;
 class QMenu;
 
 namespace keelwright {
@@ -24,11 +27,21 @@ public:
     FileContent form() const { return document_->form(); }
     void reset(); // one step, as each editor resets
 
+    // Save writes the form's full export to the editor's file (a record of a file of many in
+    // place of its lines), asking first where that would lose something; a form from no file
+    // asks where, as Save As does. `then` runs once the file is written.
+    void save(const std::function<void()>& then = {});
+    void saveAs(const std::function<void()>& then = {});
+    // Where the form holds edits its file has not been saved with, asks whether to save them;
+    // `then` runs once they are saved or discarded, and Cancel stops there.
+    void maybeSave(const std::function<void()>& then);
+
 signals:
     void openRequested();
     void openFolderRequested();
     void saveRequested();
     void saveAsRequested();
+    void fileWritten(const QString& path);
     void exportChangesRequested();
     void exportRequested();
     void filesDropped(const QStringList& paths);
@@ -48,12 +61,18 @@ protected:
     // Brings the page holding `field` forward, where the editor has pages.
     virtual void showField(std::size_t field) { (void)field; }
 
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    struct SaveStep;
     void showDocument();
     void focusField(std::size_t field);
+    void saveTo(const QString& path, const std::function<void()>& then);
+    void carryOutSave(const SaveStep& step);
 
     Document* document_;
     FormBinder* binder_ = nullptr;
+    bool closeAnswered_ = false; // the Save question was answered: the next close goes through
 };
 
 } // namespace keelwright

@@ -5,7 +5,6 @@
 #include "core/shell/about_text.h"
 #include "core/weapons/weapon_export.h"
 #include "ui/classes/class_editor_window.h"
-#include "ui/editor/close_guard.h"
 #include "ui/output/output_window.h"
 #include "ui/storage/recovery_store.h"
 #include "ui/weapons/weapon_editor_window.h"
@@ -55,9 +54,13 @@ void Shell::listenTo(EditorWindow* editor) {
             [this, editor] { showOpenFolderDialog(editor); });
     connect(editor, &EditorWindow::filesDropped, this,
             [this](const QStringList& paths) { openFiles(paths); });
-    connect(editor, &EditorWindow::saveRequested, this, [this, form] { save(form); });
-    connect(editor, &EditorWindow::saveAsRequested, this, [this, form] { saveAs(form); });
-    guardClose(editor, [this, form] { return mayClose(form); });
+    connect(editor, &EditorWindow::saveRequested, editor, [editor] { editor->save(); });
+    connect(editor, &EditorWindow::saveAsRequested, editor, [editor] { editor->saveAs(); });
+    // The fleet window shows what was written at once.
+    connect(editor, &EditorWindow::fileWritten, this, [this](const QString& path) {
+        if (fleet_)
+            fleet_->fileWritten(path);
+    });
     const bool weapon = form == FileContent::Weapon;
     connect(editor, &EditorWindow::exportChangesRequested, this,
             weapon ? &Shell::exportWeaponChanges : &Shell::exportClassChanges);
@@ -102,12 +105,19 @@ void Shell::openWeaponEditor() {
 }
 
 void Shell::askToQuit() {
-    // Edits a file would lose are the question then; saved or discarded, the program ends.
+    // Edits a file would lose are the question then, editor by editor; saved or discarded, the
+    // program ends.
     const auto unsaved = [this](FileContent form) {
         return editor(form) && editor(form)->document().holdsUnsavedEdits();
     };
     if (unsaved(FileContent::ShipClass) || unsaved(FileContent::Weapon)) {
-        settleUnsaved({FileContent::ShipClass, FileContent::Weapon}, [] { QApplication::exit(0); });
+        const auto quit = [] { QApplication::exit(0); };
+        classEditor_->maybeSave([this, quit] {
+            if (weaponEditor_)
+                weaponEditor_->maybeSave(quit);
+            else
+                quit();
+        });
         return;
     }
     QMessageBox* box = openMessageBox(

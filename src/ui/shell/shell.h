@@ -62,11 +62,7 @@ public:
     void openRecord(const QString& path, FileContent kind, const std::string& number,
                     std::size_t line);
 
-    // The editing loop of each editor: Save writes the full export to the editor's file (asking
-    // first where that would lose lines of it), Save As to a file chosen; Export Changes writes
-    // only what differs from the form as last opened, saved or exported.
-    void save(FileContent form, const std::function<void()>& then = {});
-    void saveAs(FileContent form, const std::function<void()>& then = {});
+    // Export Changes writes only what differs from the form as last opened or exported.
     void exportClassChanges();
     void exportWeaponChanges();
 
@@ -79,11 +75,6 @@ private:
     // it last saved, so that Save cannot put a few lines over a whole class without a question.
     enum class ExportKind { Full, Changes };
     void showExport(FileContent form, const std::string& text, ExportKind kind);
-    // Asks of each editor in turn that holds unsaved edits whether to save them, then goes on
-    // with `then`; Cancel stops there.
-    void settleUnsaved(QList<FileContent> forms, const std::function<void()>& then);
-    bool mayClose(FileContent form);
-    std::function<void()> afterWriting(EditorWindow* editor, const std::function<void()>& then);
 
     std::unique_ptr<ClassEditorWindow> classEditor_;
     // Created on first use; a window closed by its user is gone, and the next use makes it anew.
@@ -91,7 +82,6 @@ private:
     QPointer<WeaponEditorWindow> weaponEditor_;
     QPointer<OutputWindow> weaponOutput_;
     QPointer<FleetWindow> fleet_;
-    bool closingSettled_ = false; // an editor closes after its Save question was answered
     QPointer<RecoveryStore> recovery_;
 };
 

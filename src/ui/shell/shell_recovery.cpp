@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The shell's side of recovery: every editor's unsaved edits kept in snapshots, and the question
 // at start about the edits a run that ended left unsaved.
-#include "core/classes/field_table.h"
+#include "core/document/form_values.h"
 #include "ui/shell/shell.h"
 #include "ui/storage/recovery_store.h"
 #include "ui/widgets/qt_text.h"
@@ -29,10 +29,10 @@ QString describe(const AbandonedWork& work) {
     const QString where =
         s.path.empty() ? (weapon ? tr("a weapon not yet saved") : tr("a class not yet saved"))
                        : QFileInfo(qs(s.path)).fileName();
-    const QString what = weapon ? tr("weapon \"%1\"").arg(qs(weaponFromTexts(s.values).name))
-                                : tr("class %1 \"%2\"")
-                                      .arg(qs(s.values[fieldIndex("Text1").value()]),
-                                           qs(s.values[fieldIndex("Text2").value()]));
+    const QString what =
+        weapon ? tr("weapon \"%1\"").arg(qs(formName(s.form, s.values)))
+               : tr("class %1 \"%2\"")
+                     .arg(qs(formNumber(s.form, s.values)), qs(formName(s.form, s.values)));
     const QString when =
         QLocale().toString(QDateTime::fromMSecsSinceEpoch(s.lastEdit), QLocale::ShortFormat);
     return tr("%1: %2, last edited %3").arg(where, what, when);

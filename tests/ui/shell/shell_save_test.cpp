@@ -130,6 +130,25 @@ TEST_F(ShellSaveTest, SaveAsksWhenAnotherProgramChangedTheFile) {
     EXPECT_EQ(readFile(path), "@space/setclass 12/name=Theirs\r\n");
 }
 
+// Save decides on one reading of the file: one changed again while Save asked is asked about
+// again, and nothing is written until then.
+TEST_F(ShellSaveTest, AFileChangedWhileSaveAskedIsAskedAboutAgain) {
+    const QString path = open("galleon.txt", exportClass(galleon));
+    write("galleon.txt", "@space/setclass 12/name=Theirs\r\n");
+    field(editor(), "Text3")->setText("900");
+    saveKeys(editor());
+    QMessageBox* asked = messageBox("ReplaceFileQuestion");
+    ASSERT_NE(asked, nullptr);
+    write("galleon.txt", "@space/setclass 12/name=Theirs again\r\n");
+    asked->button(QMessageBox::Yes)->click();
+    QApplication::processEvents();
+    EXPECT_EQ(readFile(path), "@space/setclass 12/name=Theirs again\r\n");
+    asked = messageBox("ReplaceFileQuestion");
+    ASSERT_NE(asked, nullptr);
+    asked->button(QMessageBox::Yes)->click();
+    EXPECT_EQ(readFile(path), exported());
+}
+
 // A form from no file asks where, offering a name made from the class's; afterwards Save knows.
 TEST_F(ShellSaveTest, SaveWithoutAFileAsksWhereThenRemembers) {
     const QString before = QDir::currentPath();
@@ -242,6 +261,17 @@ TEST_F(ShellSaveTest, ExportChangesWritesWhatChangedAndSaysWhatItCannot) {
 
     changesKeys(editor()); // the export became the baseline
     ASSERT_NE(messageBox("NothingChanged"), nullptr);
+    messageBox("NothingChanged")->button(QMessageBox::Ok)->click();
+
+    // The game gets nothing by a save: what changed is still to be sent.
+    field(editor(), "Text3")->setText("950");
+    saveKeys(editor());
+    changesKeys(editor());
+    EXPECT_EQ(shell.classOutput()->text(), "@space/setclass 12/maxhull=950\r\n");
+    changesKeys(editor());
+    ASSERT_NE(messageBox("NothingChanged"), nullptr);
+    EXPECT_EQ(messageBox("NothingChanged")->text(),
+              "Nothing has changed since the file was opened or last exported.");
 }
 
 // An output window that shows only changes forgets the file its full export was saved to: Save

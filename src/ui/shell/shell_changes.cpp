@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+// The editors' way to the game: Export Changes, and what it says when it has nothing to write or
+// cannot write everything.
+#include "core/document/form_values.h"
+#include "core/export/class_export.h"
+#include "core/weapons/weapon_export.h"
+#include "ui/shell/shell.h"
+#include "ui/widgets/qt_text.h"
+#include "ui/widgets/window_helpers.h"
+
+#include <QCoreApplication>
+
+#include <optional>
+#include <string_view>
+
+namespace keelwright {
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("keelwright::Save", text);
+}
+
+// A box titled "Export Changes" that tells and needs no answer.
+void tellAboutChanges(QWidget* editor, const QString& text, const char* name) {
+    QMessageBox* box = openMessageBox(QMessageBox::Information, tr("Export Changes"), text,
+                                      QMessageBox::Ok, editor, QString::fromLatin1(name));
+    box->setTextFormat(Qt::PlainText);
+    box->show();
+}
+
+void tellNothingChanged(QWidget* editor) {
+    tellAboutChanges(editor, tr("Nothing has changed since the file was opened or last exported."),
+                     "NothingChanged");
+}
+
+} // namespace
+
+void Shell::exportClassChanges() {
+    const ShipClassRecord record = classEditor_->record();
+    const auto& baseline = classEditor_->document().baseline();
+    const ClassChanges changes = keelwright::exportClassChanges(
+        baseline ? std::optional(shipClassOf(*baseline)) : std::nullopt, record);
+    if (changes.text.empty() && changes.systemsLeft.empty()) {
+        tellNothingChanged(classEditor_.get());
+        return;
+    }
+    // With only systems taken out there is no line to write: the output stays as it was.
+    if (!changes.text.empty())
+        showExport(FileContent::ShipClass, changes.text, ExportKind::Changes);
+    classEditor_->document().exported();
+    if (changes.systemsLeft.empty())
+        return;
+    QStringList systems;
+    for (const std::string_view title : changes.systemsLeft)
+        systems << qs(title);
+    tellAboutChanges(classEditor_.get(),
+                     tr("No command takes a system out of a class, so these systems stay in the "
+                        "game although they are no longer included: %1.")
+                         .arg(systems.join(QStringLiteral(", "))),
+                     "SystemsStay");
+}
+
+void Shell::exportWeaponChanges() {
+    if (!weaponEditor_)
+        return;
+    const WeaponRecord weapon = weaponEditor_->record();
+    const auto& baseline = weaponEditor_->document().baseline();
+    const std::string text = keelwright::exportWeaponChanges(
+        baseline ? std::optional(weaponFromTexts(*baseline)) : std::nullopt, weapon);
+    if (text.empty()) {
+        tellNothingChanged(weaponEditor_);
+        return;
+    }
+    showExport(FileContent::Weapon, text, ExportKind::Changes);
+    weaponEditor_->document().exported();
+}
+
+} // namespace keelwright
