@@ -15,6 +15,8 @@ struct BudgetFigures {
     std::string totalUsage;    // sum of the sixteen optimal powers, as a whole number
     std::string reactorOutput; // the reactor's text exactly as typed
     std::string freePower;     // reactor output less usage, in its shortest decimal form
+    // The systems draw more than the reactor gives.
+    bool overdrawn() const { return freePower.starts_with('-'); }
     friend bool operator==(const BudgetFigures&, const BudgetFigures&) = default;
 };
 

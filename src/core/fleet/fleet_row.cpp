@@ -28,7 +28,7 @@ void addClassFigures(FleetRow& row, const ShipClassRecord& shipClass) {
         row.reactorOutput = figures->reactorOutput;
         row.totalUsage = figures->totalUsage;
         row.freePower = figures->freePower;
-        row.overdrawn = figures->freePower.starts_with('-');
+        row.overdrawn = figures->overdrawn();
     }
     for (const ExportSection& section : classExportSections()) {
         if (!section.includeFlag.empty() && shipClass.flag(section.includeFlag) == 1)

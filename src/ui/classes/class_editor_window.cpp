@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPalette>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTimer>
@@ -195,6 +196,21 @@ void ClassEditorWindow::refreshBudget() {
         // Assistive tools read a label's name, not its text: the name carries the figure.
         budget_[i]->setAccessibleName(budgetCaptions_[i]->text() + u' ' + text);
     }
+    showOverdrawn(figures->overdrawn());
+}
+
+// A class whose systems draw more than its reactor gives: its free power in the warning colour,
+// and said in words for those who do not see the colour. The figure's own text stays.
+void ClassEditorWindow::showOverdrawn(bool overdrawn) {
+    QLabel* free = budget_[2];
+    QPalette palette;
+    if (overdrawn)
+        palette.setColor(QPalette::WindowText, warningColor());
+    free->setPalette(overdrawn ? palette : QPalette());
+    const QString description = tr("The free reactor power of this class");
+    free->setAccessibleDescription(
+        overdrawn ? description + tr(", overdrawn: its systems draw more than its reactor gives")
+                  : description);
 }
 
 void ClassEditorWindow::showField(std::size_t field) {

@@ -41,6 +41,7 @@ private:
     QWidget* buildTabControl();
     QWidget* buildBudgetRow();
     void refreshBudget();
+    void showOverdrawn(bool overdrawn);
 
     std::unique_ptr<ClassPages> pages_;
     TwoRowTabs* tabs_ = nullptr;

@@ -3,6 +3,7 @@
 
 #include "core/classes/power_budget.h"
 #include "ui/widgets/qt_text.h"
+#include "ui/widgets/window_helpers.h"
 
 #include <QBrush>
 #include <QColor>
@@ -195,8 +196,7 @@ QVariant FleetModel::data(const QModelIndex& index, int role) const {
     case Qt::AccessibleDescriptionRole:
         return index.column() == Findings ? findings(r, elsewhere) : QVariant();
     case Qt::ForegroundRole:
-        return r.overdrawn && index.column() == FreePower ? QBrush(QColor(0xB0, 0x00, 0x20))
-                                                          : QVariant();
+        return r.overdrawn && index.column() == FreePower ? QBrush(warningColor()) : QVariant();
     case Qt::TextAlignmentRole:
         return isNumeric(index.column()) ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
     default:

@@ -4,6 +4,7 @@
 #include "ui/storage/scratch_settings.h"
 
 #include <QAction>
+#include <QColor>
 #include <QFileSystemModel>
 #include <QLayout>
 #include <QMainWindow>
@@ -71,6 +72,10 @@ QAction* addCommand(QMenu* menu, const QString& caption, const char* objectName,
 
 void addNamedSeparator(QMenu* menu, const char* objectName) {
     menu->addSeparator()->setObjectName(QString::fromLatin1(objectName));
+}
+
+QColor warningColor() {
+    return QColor(0xB0, 0x00, 0x20); // a dark red that keeps its contrast on a light window
 }
 
 } // namespace keelwright

@@ -7,6 +7,7 @@
 #include <QString>
 
 class QAction;
+class QColor;
 class QMainWindow;
 class QMenu;
 class QWidget;
@@ -32,6 +33,9 @@ QMessageBox* openMessageBox(QMessageBox::Icon icon, const QString& title, const 
 QFileDialog* openFileDialog(QWidget* parent, const QString& objectName,
                             QFileDialog::AcceptMode mode, const QStringList& filters,
                             const QString& selected);
+
+// The colour of a figure that warns: an overdrawn class's free reactor power.
+QColor warningColor();
 
 // A menu command with its caption, object name and, where it has one, a literal shortcut such as
 // "Ctrl+E" (the platform's standard keys are empty on some systems).

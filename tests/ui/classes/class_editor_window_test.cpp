@@ -7,6 +7,7 @@
 #include "ui/widgets/power_field.h"
 #include "ui/widgets/qt_text.h"
 #include "ui/widgets/two_row_tabs.h"
+#include "ui/widgets/window_helpers.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPalette>
 #include <QSignalSpy>
 #include <QStackedWidget>
 
@@ -311,6 +313,23 @@ TEST_F(ClassEditorTest, ScreenReadersHearTheBudgetFigures) {
     edit("text15")->setText("5");
     ASSERT_TRUE(figuresRead("5", "100", "95"));
     EXPECT_EQ(spoken("Label72"), "Free Reactor Power: 95");
+
+    // Overdrawn: in the warning colour and in words, and back to plain once it is not.
+    const auto described = [&] {
+        return QAccessible::queryAccessibleInterface(label("Label72"))
+            ->text(QAccessible::Description);
+    };
+    const QColor plain = label("Label72")->palette().color(QPalette::WindowText);
+    edit("Text8")->setText("1");
+    ASSERT_TRUE(figuresRead("5", "1", "-4"));
+    EXPECT_EQ(label("Label72")->palette().color(QPalette::WindowText), warningColor());
+    EXPECT_TRUE(described().endsWith("overdrawn: its systems draw more than its reactor gives"))
+        << described().toStdString();
+    EXPECT_EQ(spoken("Label72"), "Free Reactor Power: -4");
+    edit("Text8")->setText("9");
+    ASSERT_TRUE(figuresRead("5", "9", "4"));
+    EXPECT_EQ(label("Label72")->palette().color(QPalette::WindowText), plain);
+    EXPECT_EQ(described(), "The free reactor power of this class");
 }
 
 TEST_F(ClassEditorTest, LongTextsStayWholeAndPowerFieldsKeepThree) {
