@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -47,7 +48,7 @@ std::size_t findingCount(const FleetRow& row, const std::string& elsewhere) {
     return row.findings.size() + (elsewhere.empty() ? 0 : 1);
 }
 
-QString text(const FleetRow& row, int column, const std::string& elsewhere) {
+QString cellText(const FleetRow& row, int column, const std::string& elsewhere) {
     switch (column) {
     case FleetModel::File:
         return qs(row.file);
@@ -117,8 +118,10 @@ QString naturalKey(const QString& text) {
 }
 
 // Numbers sort as numbers, before what is no number; the rest as text, numbers in it in order.
-QVariant sortKey(const FleetRow& row, int column, const std::string& elsewhere) {
-    const QString shown = text(row, column, elsewhere);
+// An empty cell has no key.
+QVariant sortKey(const FleetRow& row, int column, const QString& shown) {
+    if (shown.isEmpty())
+        return {};
     if (!isNumeric(column))
         return naturalKey(shown);
     std::string value = utf8(shown);
@@ -128,50 +131,164 @@ QVariant sortKey(const FleetRow& row, int column, const std::string& elsewhere) 
     return number ? *number : std::numeric_limits<double>::infinity();
 }
 
+std::string recordKey(const FleetRow& row) {
+    return (row.kind == FileContent::Weapon ? "w" : "c") + row.number;
+}
+
 } // namespace
+
+void FleetModel::setRoot(const std::string& root) {
+    root_ = root;
+    if (!rows_.empty())
+        emit dataChanged(index(0, File), index(rowCount() - 1, File));
+}
+
+QString FleetModel::text(const Entry& entry, int column) const {
+    if (column != File || root_.empty())
+        return cellText(entry.row, column, entry.elsewhere);
+    // Relative to the folder listed; a file of many listed alone shows its name.
+    const std::string& file = entry.row.file;
+    if (file == root_)
+        return qs(file.substr(file.find_last_of("/\\") + 1));
+    const bool separated = root_.ends_with('/') || root_.ends_with('\\');
+    const std::size_t prefix = root_.size() + (separated ? 0 : 1);
+    if (file.size() > prefix && file.starts_with(root_) &&
+        (separated || file[root_.size()] == '/' || file[root_.size()] == '\\'))
+        return qs(file.substr(prefix));
+    return qs(file);
+}
 
 void FleetModel::setFileRows(const std::string& file, std::vector<FleetRow> rows) {
     replaceFiles({file}, std::move(rows));
 }
 
 void FleetModel::replaceFiles(const std::vector<std::string>& files, std::vector<FleetRow> rows) {
-    const std::unordered_set<std::string> replaced(files.begin(), files.end());
-    beginResetModel();
-    std::erase_if(rows_, [&](const FleetRow& row) { return replaced.contains(row.file); });
+    // What each file holds now, in file order; a file without rows is gone or holds none.
+    std::unordered_map<std::string, std::vector<FleetRow>> fresh;
+    for (const std::string& file : files)
+        fresh[file];
     for (FleetRow& row : rows)
-        rows_.push_back(std::move(row));
-    findNumbersInOtherFiles();
-    endResetModel();
+        fresh[row.file].push_back(std::move(row));
+    std::unordered_map<std::string, std::vector<std::size_t>> before;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (fresh.contains(rows_[i].row.file))
+            before[rows_[i].row.file].push_back(i);
+    }
+
+    std::vector<std::size_t> changed, removed;
+    std::vector<Entry> added;
+    for (auto& [file, now] : fresh) {
+        const std::vector<std::size_t>& was = before[file];
+        // A record keeps the row of its kind and number; the rest pair up in file order (a
+        // record renumbered keeps its row), and what is left over goes or comes.
+        std::unordered_map<std::string, std::vector<std::size_t>> byKey;
+        for (auto i = was.rbegin(); i != was.rend(); ++i)
+            byKey[recordKey(rows_[*i].row)].push_back(*i);
+        std::vector<std::optional<std::size_t>> target(now.size());
+        std::unordered_set<std::size_t> taken;
+        for (std::size_t j = 0; j < now.size(); ++j) {
+            auto found = byKey.find(recordKey(now[j]));
+            if (found == byKey.end() || found->second.empty())
+                continue;
+            target[j] = found->second.back();
+            taken.insert(found->second.back());
+            found->second.pop_back();
+        }
+        std::vector<std::size_t> left;
+        for (const std::size_t i : was) {
+            if (!taken.contains(i))
+                left.push_back(i);
+        }
+        std::size_t nextLeft = 0;
+        for (std::size_t j = 0; j < now.size(); ++j) {
+            if (!target[j] && nextLeft < left.size())
+                target[j] = left[nextLeft++];
+            if (target[j]) {
+                Entry& entry = rows_[*target[j]];
+                entry.row = std::move(now[j]);
+                entry.keyColumn = -1;
+                changed.push_back(*target[j]);
+            } else {
+                added.push_back(Entry{std::move(now[j]), {}, -1, {}});
+            }
+        }
+        removed.insert(removed.end(), left.begin() + std::ptrdiff_t(nextLeft), left.end());
+    }
+
+    // Rows that go, from the last run back so that the earlier indices still hold.
+    std::sort(removed.begin(), removed.end());
+    std::sort(changed.begin(), changed.end());
+    for (std::size_t end = removed.size(); end > 0;) {
+        std::size_t begin = end - 1;
+        while (begin > 0 && removed[begin - 1] + 1 == removed[begin])
+            --begin;
+        const int first = int(removed[begin]), last = int(removed[end - 1]);
+        beginRemoveRows({}, first, last);
+        rows_.erase(rows_.begin() + first, rows_.begin() + last + 1);
+        endRemoveRows();
+        for (std::size_t& c : changed) // none of them was removed
+            c -= c > std::size_t(last) ? std::size_t(last - first + 1) : 0;
+        end = begin;
+    }
+    if (!added.empty()) {
+        beginInsertRows({}, rowCount(), rowCount() + int(added.size()) - 1);
+        for (Entry& entry : added)
+            rows_.push_back(std::move(entry));
+        endInsertRows();
+    }
+    const std::vector<std::size_t> elsewhere = findNumbersInOtherFiles();
+    changed.insert(changed.end(), elsewhere.begin(), elsewhere.end());
+    std::sort(changed.begin(), changed.end());
+    changed.erase(std::unique(changed.begin(), changed.end()), changed.end());
+    changedRows(changed);
+}
+
+// One dataChanged for each run of neighbouring rows.
+void FleetModel::changedRows(const std::vector<std::size_t>& rows) {
+    for (std::size_t begin = 0; begin < rows.size();) {
+        std::size_t end = begin + 1;
+        while (end < rows.size() && rows[end] == rows[end - 1] + 1)
+            ++end;
+        emit dataChanged(index(int(rows[begin]), 0), index(int(rows[end - 1]), ColumnCount - 1));
+        begin = end;
+    }
 }
 
 void FleetModel::clear() {
     beginResetModel();
     rows_.clear();
-    elsewhere_.clear();
     endResetModel();
 }
 
 // The game keeps one class or weapon of a number: the same number in two files of the fleet is a
 // finding on both, naming the other.
-void FleetModel::findNumbersInOtherFiles() {
-    elsewhere_.assign(rows_.size(), {});
+std::vector<std::size_t> FleetModel::findNumbersInOtherFiles() {
+    std::vector<std::string> found(rows_.size());
     std::unordered_map<std::string, std::size_t> first;
     for (std::size_t i = 0; i < rows_.size(); ++i) {
-        const FleetRow& row = rows_[i];
-        const std::string key = (row.kind == FileContent::Weapon ? "w" : "c") + row.number;
-        const auto [at, isFirst] = first.try_emplace(key, i);
+        const FleetRow& row = rows_[i].row;
+        const auto [at, isFirst] = first.try_emplace(recordKey(row), i);
         if (isFirst)
             continue;
-        const FleetRow& other = rows_[at->second];
+        const FleetRow& other = rows_[at->second].row;
         if (other.file == row.file)
             continue; // the file's own finding says so already
         const std::string what = (row.kind == FileContent::Weapon ? "weapon \"" : "class \"") +
                                  row.number + "\" stands in ";
         const std::string tail = " too; the game keeps the one sent to it last";
-        elsewhere_[i] = what + other.file + " line " + std::to_string(other.line) + tail;
-        if (elsewhere_[at->second].empty())
-            elsewhere_[at->second] = what + row.file + " line " + std::to_string(row.line) + tail;
+        found[i] = what + other.file + " line " + std::to_string(other.line) + tail;
+        if (found[at->second].empty())
+            found[at->second] = what + row.file + " line " + std::to_string(row.line) + tail;
     }
+    std::vector<std::size_t> changed;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (rows_[i].elsewhere == found[i])
+            continue;
+        rows_[i].elsewhere = std::move(found[i]);
+        rows_[i].keyColumn = -1;
+        changed.push_back(i);
+    }
+    return changed;
 }
 
 int FleetModel::rowCount(const QModelIndex& parent) const {
@@ -185,20 +302,28 @@ int FleetModel::columnCount(const QModelIndex& parent) const {
 QVariant FleetModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
-    const FleetRow& r = rows_.at(std::size_t(index.row()));
-    const std::string& elsewhere = elsewhere_.at(std::size_t(index.row()));
+    const Entry& entry = rows_.at(std::size_t(index.row()));
+    const FleetRow& r = entry.row;
+    const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
-        return text(r, index.column(), elsewhere);
+        return text(entry, column);
     case kSortRole:
-        return sortKey(r, index.column(), elsewhere);
+        if (entry.keyColumn != column) {
+            entry.key = sortKey(r, column, text(entry, column));
+            entry.keyColumn = column;
+        }
+        return entry.key;
     case Qt::ToolTipRole:
+        if (column == File)
+            return qs(r.file); // the whole path
+        [[fallthrough]];
     case Qt::AccessibleDescriptionRole:
-        return index.column() == Findings ? findings(r, elsewhere) : QVariant();
+        return column == Findings ? findings(r, entry.elsewhere) : QVariant();
     case Qt::ForegroundRole:
-        return r.overdrawn && index.column() == FreePower ? QBrush(warningColor()) : QVariant();
+        return r.overdrawn && column == FreePower ? QBrush(warningColor()) : QVariant();
     case Qt::TextAlignmentRole:
-        return isNumeric(index.column()) ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+        return isNumeric(column) ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
     default:
         return {};
     }
@@ -213,7 +338,8 @@ QVariant FleetModel::headerData(int section, Qt::Orientation orientation, int ro
 
 FleetFilter::FleetFilter(QObject* parent) : QSortFilterProxyModel(parent) {
     setSortRole(FleetModel::kSortRole);
-    setDynamicSortFilter(false);
+    // Rows that change, come or go take their place in the order shown; the rest stay.
+    setDynamicSortFilter(true);
 }
 
 void FleetFilter::setFilterText(const QString& text) {
@@ -224,12 +350,28 @@ void FleetFilter::setFilterText(const QString& text) {
 bool FleetFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
     if (text_.isEmpty())
         return true;
-    const FleetRow& row = static_cast<const FleetModel*>(sourceModel())->row(sourceRow);
-    for (const std::string* field : {&row.number, &row.name, &row.file}) {
-        if (qs(*field).contains(text_, Qt::CaseInsensitive))
+    for (int column = 0; column < FleetModel::ColumnCount; ++column) {
+        if (sourceModel()
+                ->index(sourceRow, column)
+                .data()
+                .toString()
+                .contains(text_, Qt::CaseInsensitive))
             return true;
     }
     return false;
+}
+
+// An empty cell (a weapon's Max Hull, a class's Range) comes after every other in either
+// direction: the sort reverses this comparison when descending, so it answers the other way.
+bool FleetFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+    const QVariant a = left.data(FleetModel::kSortRole), b = right.data(FleetModel::kSortRole);
+    if (a.isValid() != b.isValid())
+        return sortOrder() == Qt::AscendingOrder ? a.isValid() : b.isValid();
+    if (!a.isValid())
+        return false;
+    if (a.typeId() == QMetaType::Double)
+        return a.toDouble() < b.toDouble();
+    return a.toString() < b.toString();
 }
 
 } // namespace keelwright

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The fleet as a table: one row per class or weapon of the files listed, sorted by any column
-// (numbers as numbers) and filtered by number, name or file.
+// (numbers as numbers, empty cells last) and filtered by the text of every column. Rows of a file
+// that changed are replaced, inserted and removed as rows, so a view keeps its place.
 
 #include "core/fleet/fleet_row.h"
 
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
+#include <QString>
+#include <QVariant>
 
 #include <string>
 #include <vector>
@@ -38,15 +41,18 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
+    // The folder (or file of many) listed: the File column shows paths relative to it.
+    void setRoot(const std::string& root);
     // The rows of one file take the place of those it had (none: the file is gone).
     void setFileRows(const std::string& file, std::vector<FleetRow> rows);
-    // The same for many files at once: `rows` are all theirs.
+    // The same for many files at once: `rows` are all theirs. A record keeps its row: the one of
+    // its kind and number, or else the one at its place among its file's changed records.
     void replaceFiles(const std::vector<std::string>& files, std::vector<FleetRow> rows);
     void clear();
-    const FleetRow& row(int index) const { return rows_.at(std::size_t(index)); }
+    const FleetRow& row(int index) const { return rows_.at(std::size_t(index)).row; }
     // Findings beyond the row's own: its number stands in another file of the fleet too.
     const std::string& otherFileFinding(int index) const {
-        return elsewhere_.at(std::size_t(index));
+        return rows_.at(std::size_t(index)).elsewhere;
     }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -55,13 +61,25 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    void findNumbersInOtherFiles();
+    // A row, with the sort key of the column it was last sorted by: worked out once a sort, not
+    // in every comparison.
+    struct Entry {
+        FleetRow row;
+        std::string elsewhere;
+        mutable int keyColumn = -1;
+        mutable QVariant key;
+    };
+    QString text(const Entry& entry, int column) const;
+    // Returns the rows whose findings in other files changed.
+    std::vector<std::size_t> findNumbersInOtherFiles();
+    void changedRows(const std::vector<std::size_t>& rows); // sorted
 
-    std::vector<FleetRow> rows_;
-    std::vector<std::string> elsewhere_; // one per row, empty for most
+    std::string root_;
+    std::vector<Entry> rows_;
 };
 
-// Keeps the rows whose number, name or file holds the filter text, whatever its case.
+// Keeps the rows one of whose cells holds the filter text, whatever its case; sorts by the keys
+// the model worked out, empty cells last whichever the direction.
 class FleetFilter : public QSortFilterProxyModel {
     Q_OBJECT
 public:
@@ -70,6 +88,7 @@ public:
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
     QString text_;

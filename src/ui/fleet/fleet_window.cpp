@@ -125,7 +125,7 @@ QWidget* FleetWindow::buildFilterRow() {
     label->setObjectName(QStringLiteral("lblfilter"));
     filterText_ = new QLineEdit(row);
     filterText_->setObjectName(QStringLiteral("txtfilter"));
-    filterText_->setPlaceholderText(tr("Number, name or file"));
+    filterText_->setPlaceholderText(tr("Number, name, file or any figure"));
     filterText_->setClearButtonEnabled(true);
     label->setBuddy(filterText_);
     filterText_->installEventFilter(this);
@@ -183,6 +183,7 @@ void FleetWindow::showFolder(const QString& root) {
     root_ = QFileInfo(root).absoluteFilePath();
     folder_->setText(QDir::toNativeSeparators(root_));
     model_->clear();
+    model_->setRoot(utf8(QDir::toNativeSeparators(root_)));
     sizedColumns_ = false;
     readAgain();
 }

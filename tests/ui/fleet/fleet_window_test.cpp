@@ -84,8 +84,20 @@ TEST_F(FleetWindowTest, ListsAFolderAndFollowsItsChanges) {
 
     write("added.txt", shipClass("3"));
     QTRY_COMPARE_WITH_TIMEOUT(rows(), 5, 5000);
+    // The row a user stands on stays on its record while other files change.
+    auto* table = child<QTableView>(window, "tblfleet");
+    for (int r = 0; r < rows(); ++r) {
+        if (model->index(r, FleetModel::File).data().toString() == "added.txt")
+            table->setCurrentIndex(model->index(r, FleetModel::Number));
+    }
+    ASSERT_EQ(table->currentIndex().data().toString(), "3");
     write("many.txt", shipClass("1"));
     QTRY_COMPARE_WITH_TIMEOUT(rows(), 3, 5000);
+    EXPECT_EQ(table->currentIndex().data().toString(), "3");
+    EXPECT_EQ(model->index(table->currentIndex().row(), FleetModel::File)
+                  .data(Qt::ToolTipRole)
+                  .toString(),
+              QDir::toNativeSeparators(folder.filePath("added.txt")));
     ASSERT_TRUE(QFile::remove(folder.filePath("added.txt")));
     QTRY_COMPARE_WITH_TIMEOUT(rows(), 2, 5000);
     ASSERT_TRUE(QFile::remove(folder.filePath("many.txt")));
