@@ -2,9 +2,9 @@
 // What runs often or on a user's command: the exports and one power-budget refresh.
 #include "core/classes/power_budget.h"
 #include "core/export/class_export.h"
+#include "core/export/weapon_export.h"
+#include "core/files/command_file_reading.h"
 #include "core/fleet/fleet_row.h"
-#include "core/shell/command_file_reading.h"
-#include "core/weapons/weapon_export.h"
 
 #include <benchmark/benchmark.h>
 

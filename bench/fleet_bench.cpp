@@ -2,7 +2,7 @@
 // The fleet at a game's size: a folder of 1,000 files holding 10,000 records (5,000 classes with
 // every section, 5,000 weapons) read into the table, then sorted and filtered there.
 #include "core/export/class_export.h"
-#include "core/weapons/weapon_export.h"
+#include "core/export/weapon_export.h"
 #include "ui/fleet/fleet_model.h"
 #include "ui/fleet/fleet_reader.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/end_on_signal.h"
 #include "core/version.h"
+#include "ui/helpers/qt_text.h"
 #include "ui/shell/shell.h"
 #include "ui/storage/recovery_store.h"
-#include "ui/widgets/qt_text.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

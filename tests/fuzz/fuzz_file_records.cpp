@@ -2,8 +2,8 @@
 // Any bytes as a file of many records: never a crash; every line belongs to one record at most,
 // in file order; and writing any record back as it reads leaves a file that reads the same.
 #include "core/export/class_export.h"
+#include "core/export/weapon_export.h"
 #include "core/fleet/file_records.h"
-#include "core/weapons/weapon_export.h"
 
 #include <algorithm>
 #include <cstddef>

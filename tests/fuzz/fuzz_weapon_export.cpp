@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Any weapon: a missile's text ends in CR LF, a laser's in its no-hull key without a break.
-#include "core/weapons/weapon_export.h"
+#include "core/export/weapon_export.h"
 #include "fuzz_input.h"
 
 #include <cstdlib>

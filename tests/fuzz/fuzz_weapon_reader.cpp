@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Any bytes as a saved weapon file: never a crash, and whenever a weapon comes out, exporting it
 // and reading that again gives the same weapon on every line the export writes, and the same text.
-#include "core/weapons/weapon_export.h"
-#include "core/weapons/weapon_reader.h"
+#include "core/export/weapon_export.h"
+#include "core/export/weapon_reader.h"
 
 #include "fuzz_input.h"
 

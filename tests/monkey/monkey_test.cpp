@@ -5,12 +5,12 @@
 
 #include "core/classes/power_budget.h"
 #include "core/export/class_export.h"
-#include "core/weapons/weapon_export.h"
+#include "core/export/weapon_export.h"
 #include "support/ui_helpers.h"
-#include "ui/storage/text_file.h"
-#include "ui/widgets/qt_text.h"
+#include "ui/helpers/qt_text.h"
+#include "ui/helpers/window_helpers.h"
+#include "ui/output/output_text.h"
 #include "ui/widgets/two_row_tabs.h"
-#include "ui/widgets/window_helpers.h"
 
 #include <QCheckBox>
 #include <QClipboard>

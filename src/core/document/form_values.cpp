@@ -2,7 +2,7 @@
 #include "core/document/form_values.h"
 
 #include "core/export/class_export.h"
-#include "core/weapons/weapon_export.h"
+#include "core/export/weapon_export.h"
 
 namespace keelwright {
 

@@ -5,7 +5,7 @@
 // history records and a recovery snapshot holds, whichever editor it is.
 
 #include "core/classes/ship_class_record.h"
-#include "core/shell/command_file_reading.h"
+#include "core/document/file_content.h"
 #include "core/weapons/weapon_record.h"
 
 #include <cstddef>

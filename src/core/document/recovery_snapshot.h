@@ -6,7 +6,7 @@
 // as last sent to the game.
 
 #include "core/document/form_values.h"
-#include "core/fleet/file_records.h"
+#include "core/document/record_place.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,7 +3,7 @@
 
 #include "core/export/class_reader.h"
 #include "core/export/command_reader.h"
-#include "core/weapons/weapon_reader.h"
+#include "core/export/weapon_reader.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -4,7 +4,8 @@
 // its own and what was found wrong in them; and a record written back in place of its lines,
 // every other byte of the file as it was.
 
-#include "core/shell/command_file_reading.h"
+#include "core/document/record_place.h"
+#include "core/files/command_file_reading.h"
 
 #include <cstddef>
 #include <optional>
@@ -28,14 +29,6 @@ struct FileRecords {
     std::vector<RecordInFile> records;        // in the order their first lines stand
     std::vector<std::size_t> linesOfNoRecord; // lines that are not blank and no record's
     bool fromWindows1252 = false;
-};
-
-// Where an editor's record stands in its file: its number and its lines' numbers.
-struct RecordPlace {
-    std::string number;
-    std::vector<std::size_t> lines; // counted from 1
-
-    friend bool operator==(const RecordPlace&, const RecordPlace&) = default;
 };
 
 // A record is a run of lines of one kind and number; lines of no record may stand between them.

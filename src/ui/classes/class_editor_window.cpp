@@ -3,10 +3,10 @@
 
 #include "core/classes/power_budget.h"
 #include "core/version.h"
-#include "ui/widgets/qt_text.h"
-#include "ui/widgets/twips.h"
+#include "ui/helpers/qt_text.h"
+#include "ui/helpers/twips.h"
+#include "ui/helpers/window_helpers.h"
 #include "ui/widgets/two_row_tabs.h"
-#include "ui/widgets/window_helpers.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/classes/class_pages.h"
 
+#include "ui/helpers/qt_text.h"
+#include "ui/helpers/twips.h"
 #include "ui/widgets/power_field.h"
-#include "ui/widgets/qt_text.h"
 #include "ui/widgets/text_box.h"
-#include "ui/widgets/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>

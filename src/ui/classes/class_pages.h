@@ -4,7 +4,7 @@
 // the table's order.
 
 #include "core/classes/field_table.h"
-#include "ui/widgets/form_binder.h"
+#include "ui/editor/form_binder.h"
 
 class QStackedWidget;
 

@@ -2,7 +2,6 @@
 #include "ui/document/document.h"
 
 #include "ui/document/form_step.h"
-#include "ui/widgets/qt_text.h"
 
 #include <QUndoStack>
 
@@ -42,7 +41,8 @@ void Document::edit(std::size_t field, const std::string& text, bool typing) {
     if (field >= values_.size() || values_[field] == text)
         return;
     std::vector<FieldChange> change{{field, values_[field], text}};
-    auto* step = new FormStep(this, std::move(change), qs(fieldCaption(form_, field)), typing);
+    auto* step = new FormStep(this, std::move(change),
+                              QString::fromStdString(fieldCaption(form_, field)), typing);
     joined_ = false;
     history_->push(step); // may join the open step, and then `step` is gone
     if (!joined_)
@@ -82,8 +82,9 @@ void Document::exported() {
 }
 
 void Document::restore(const Snapshot& snapshot) {
-    file_ = EditorFile{qs(snapshot.path), QByteArray::fromStdString(snapshot.digest),
-                       snapshot.linesNotOnForm, snapshot.fromWindows1252, snapshot.record};
+    file_ = EditorFile{QString::fromStdString(snapshot.path),
+                       QByteArray::fromStdString(snapshot.digest), snapshot.linesNotOnForm,
+                       snapshot.fromWindows1252, snapshot.record};
     saved_ = snapshot.saved;
     baseline_ = snapshot.baseline;
     replace(snapshot.values, tr("Restore"));
@@ -93,7 +94,7 @@ void Document::restore(const Snapshot& snapshot) {
 Snapshot Document::snapshot(std::int64_t lastEdit) const {
     return Snapshot{form_,
                     values_,
-                    utf8(file_.path),
+                    file_.path.toStdString(),
                     file_.digest.toStdString(),
                     file_.linesNotOnForm,
                     file_.fromWindows1252,

@@ -2,7 +2,7 @@
 #pragma once
 // The file an editor's form belongs to, as Save needs to know it.
 
-#include "core/fleet/file_records.h"
+#include "core/document/record_place.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // An editor's way back to its file: Save and Save As, each decided on one reading of the file,
 // and the question asked before unsaved edits are lost, however the window is closed.
-#include "core/shell/file_names.h"
+#include "core/files/file_names.h"
 #include "ui/editor/editor_window.h"
+#include "ui/helpers/qt_text.h"
+#include "ui/helpers/window_helpers.h"
 #include "ui/storage/save_plan.h"
-#include "ui/widgets/qt_text.h"
-#include "ui/widgets/window_helpers.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -2,11 +2,11 @@
 #include "ui/editor/editor_window.h"
 
 #include "ui/editor/file_commands.h"
-#include "ui/widgets/field_keys.h"
-#include "ui/widgets/file_drop.h"
-#include "ui/widgets/form_binder.h"
-#include "ui/widgets/qt_text.h"
-#include "ui/widgets/window_helpers.h"
+#include "ui/editor/form_binder.h"
+#include "ui/helpers/field_keys.h"
+#include "ui/helpers/file_drop.h"
+#include "ui/helpers/qt_text.h"
+#include "ui/helpers/window_helpers.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,7 +4,7 @@
 // with: Open and Open Folder, then the editing loop of a form that belongs to a file.
 
 #include "ui/editor/editor_window.h"
-#include "ui/widgets/window_helpers.h"
+#include "ui/helpers/window_helpers.h"
 
 #include <QAction>
 #include <QCoreApplication>

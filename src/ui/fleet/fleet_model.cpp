@@ -2,8 +2,8 @@
 #include "ui/fleet/fleet_model.h"
 
 #include "core/classes/power_budget.h"
-#include "ui/widgets/qt_text.h"
-#include "ui/widgets/window_helpers.h"
+#include "ui/helpers/qt_text.h"
+#include "ui/helpers/window_helpers.h"
 
 #include <QBrush>
 #include <QColor>

@@ -3,7 +3,7 @@
 
 #include "core/export/command_file.h"
 #include "core/fleet/file_records.h"
-#include "ui/widgets/qt_text.h"
+#include "ui/helpers/qt_text.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -3,8 +3,8 @@
 
 #include "ui/fleet/fleet_model.h"
 #include "ui/fleet/fleet_reader.h"
-#include "ui/widgets/qt_text.h"
-#include "ui/widgets/window_helpers.h"
+#include "ui/helpers/qt_text.h"
+#include "ui/helpers/window_helpers.h"
 
 #include <QAction>
 #include <QCheckBox>

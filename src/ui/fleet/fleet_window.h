@@ -4,7 +4,7 @@
 // each with its figures and findings, kept up to date as files change. Chosen rows open in their
 // editor through the shell.
 
-#include "core/shell/command_file_reading.h"
+#include "core/files/command_file_reading.h"
 
 #include <QMainWindow>
 #include <QString>

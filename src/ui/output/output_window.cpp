@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/output/output_window.h"
 
+#include "ui/helpers/twips.h"
+#include "ui/helpers/window_helpers.h"
+#include "ui/output/output_text.h"
 #include "ui/storage/text_file.h"
-#include "ui/widgets/twips.h"
-#include "ui/widgets/window_helpers.h"
 
 #include <QFontDatabase>
 #include <QMenuBar>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/shell/file_reading.h"
 
+#include "ui/helpers/qt_text.h"
 #include "ui/storage/text_file.h"
-#include "ui/widgets/qt_text.h"
 
 #include <QCoreApplication>
 #include <QFile>

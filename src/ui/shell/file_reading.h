@@ -2,8 +2,8 @@
 #pragma once
 // Reading one command file from disk for Open, and the words a warning box says about it.
 
+#include "core/files/command_file_reading.h"
 #include "core/fleet/file_records.h"
-#include "core/shell/command_file_reading.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,13 +2,13 @@
 #include "ui/shell/shell.h"
 
 #include "core/export/class_export.h"
+#include "core/export/weapon_export.h"
 #include "core/shell/about_text.h"
-#include "core/weapons/weapon_export.h"
 #include "ui/classes/class_editor_window.h"
+#include "ui/helpers/window_helpers.h"
 #include "ui/output/output_window.h"
 #include "ui/storage/recovery_store.h"
 #include "ui/weapons/weapon_editor_window.h"
-#include "ui/widgets/window_helpers.h"
 
 #include <QApplication>
 

@@ -3,7 +3,7 @@
 // The shell: shows the class editor at start-up and carries out its menu commands, creating the
 // other three windows when they are first needed.
 
-#include "core/shell/command_file_reading.h"
+#include "core/files/command_file_reading.h"
 #include "ui/classes/class_editor_window.h"
 #include "ui/fleet/fleet_window.h"
 #include "ui/output/output_window.h"

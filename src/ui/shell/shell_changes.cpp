@@ -3,10 +3,10 @@
 // cannot write everything.
 #include "core/document/form_values.h"
 #include "core/export/class_export.h"
-#include "core/weapons/weapon_export.h"
+#include "core/export/weapon_export.h"
+#include "ui/helpers/qt_text.h"
+#include "ui/helpers/window_helpers.h"
 #include "ui/shell/shell.h"
-#include "ui/widgets/qt_text.h"
-#include "ui/widgets/window_helpers.h"
 
 #include <QCoreApplication>
 

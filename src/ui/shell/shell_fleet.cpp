@@ -2,9 +2,9 @@
 // The shell's fleet: Open Folder, the fleet window, and a record chosen there opened in its
 // editor.
 #include "ui/fleet/fleet_window.h"
+#include "ui/helpers/window_helpers.h"
 #include "ui/shell/file_reading.h"
 #include "ui/shell/shell.h"
-#include "ui/widgets/window_helpers.h"
 
 namespace keelwright {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The shell's Open: the dialog, the files named at start or dropped, and the question asked
 // before an editor's edits are replaced.
+#include "ui/helpers/window_helpers.h"
 #include "ui/shell/file_reading.h"
 #include "ui/shell/shell.h"
-#include "ui/widgets/window_helpers.h"
 
 #include <QFileInfo>
 

@@ -2,10 +2,10 @@
 // The shell's side of recovery: every editor's unsaved edits kept in snapshots, and the question
 // at start about the edits a run that ended left unsaved.
 #include "core/document/form_values.h"
+#include "ui/helpers/qt_text.h"
+#include "ui/helpers/window_helpers.h"
 #include "ui/shell/shell.h"
 #include "ui/storage/recovery_store.h"
-#include "ui/widgets/qt_text.h"
-#include "ui/widgets/window_helpers.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -4,7 +4,6 @@
 #include "core/export/command_file.h"
 #include "core/fleet/file_records.h"
 #include "ui/storage/text_file.h"
-#include "ui/widgets/qt_text.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -35,7 +34,7 @@ QString fileName(const QString& path) {
 // A record of a file of many, as questions name it: class "101".
 QString recordName(FileContent form, const RecordPlace& place) {
     return (form == FileContent::Weapon ? tr("weapon \"%1\"") : tr("class \"%1\""))
-        .arg(qs(place.number));
+        .arg(QString::fromStdString(place.number));
 }
 
 void planWholeFile(SavePlan& plan, const EditorFile& file) {

@@ -11,24 +11,6 @@
 
 namespace keelwright {
 
-QString withCrLf(const QString& text) {
-    QString crlf;
-    crlf.reserve(text.size() + text.size() / 16);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        const bool lineBreak =
-            c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == u'\n' || c == u'\r';
-        if (!lineBreak) {
-            crlf += c;
-            continue;
-        }
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i; // an existing CR LF stays one line break
-        crlf += QStringLiteral("\r\n");
-    }
-    return crlf;
-}
-
 std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& bytes) {
     // A file the user marked read-only stays untouched, even for an administrator who could
     // replace it: the mark says the user wants it kept.

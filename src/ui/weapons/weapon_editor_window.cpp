@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/weapons/weapon_editor_window.h"
 
-#include "ui/widgets/qt_text.h"
+#include "ui/helpers/qt_text.h"
+#include "ui/helpers/twips.h"
+#include "ui/helpers/window_helpers.h"
 #include "ui/widgets/text_box.h"
-#include "ui/widgets/twips.h"
-#include "ui/widgets/window_helpers.h"
 
 #include <QCheckBox>
 #include <QLabel>

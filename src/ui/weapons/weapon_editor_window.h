@@ -4,7 +4,7 @@
 
 #include "core/weapons/weapon_record.h"
 #include "ui/editor/editor_window.h"
-#include "ui/widgets/form_binder.h"
+#include "ui/editor/form_binder.h"
 
 namespace keelwright {
 

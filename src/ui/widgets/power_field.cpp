@@ -2,7 +2,7 @@
 #include "ui/widgets/power_field.h"
 
 #include "core/classes/field_table.h"
-#include "ui/widgets/qt_text.h"
+#include "ui/helpers/qt_text.h"
 
 #include <QRegularExpressionValidator>
 

@@ -3,7 +3,7 @@
 // lines it writes are exactly the full export's lines that the baseline's export did not hold,
 // in order and byte for byte, unless the number or kind differs and it writes everything.
 #include "core/export/class_export.h"
-#include "core/weapons/weapon_export.h"
+#include "core/export/weapon_export.h"
 #include "support/random_records.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "core/fleet/file_records.h"
 
 #include "core/export/class_export.h"
-#include "core/weapons/weapon_export.h"
+#include "core/export/weapon_export.h"
 #include "support/random_records.h"
 #include "support/text_lines.h"
 

@@ -4,10 +4,10 @@
 #include "core/export/class_export.h"
 #include "support/font_sizes.h"
 #include "support/ui_helpers.h"
+#include "ui/helpers/qt_text.h"
+#include "ui/helpers/window_helpers.h"
 #include "ui/widgets/power_field.h"
-#include "ui/widgets/qt_text.h"
 #include "ui/widgets/two_row_tabs.h"
-#include "ui/widgets/window_helpers.h"
 
 #include <QAccessible>
 #include <QCheckBox>

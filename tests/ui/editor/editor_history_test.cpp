@@ -5,8 +5,8 @@
 #include "ui/weapons/weapon_editor_window.h"
 
 #include "support/ui_helpers.h"
-#include "ui/widgets/qt_text.h"
-#include "ui/widgets/window_helpers.h"
+#include "ui/helpers/qt_text.h"
+#include "ui/helpers/window_helpers.h"
 
 #include <QAction>
 #include <QCheckBox>

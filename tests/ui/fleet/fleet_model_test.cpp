@@ -2,7 +2,7 @@
 #include "ui/fleet/fleet_model.h"
 
 #include "core/export/class_export.h"
-#include "core/weapons/weapon_export.h"
+#include "core/export/weapon_export.h"
 #include "support/ui_helpers.h"
 
 #include <QPersistentModelIndex>

@@ -3,8 +3,8 @@
 
 #include "support/font_sizes.h"
 #include "support/ui_helpers.h"
-#include "ui/storage/text_file.h"
-#include "ui/widgets/window_helpers.h"
+#include "ui/helpers/window_helpers.h"
+#include "ui/output/output_text.h"
 
 #include <QComboBox>
 #include <QDir>

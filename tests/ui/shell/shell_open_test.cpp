@@ -2,7 +2,7 @@
 #include "ui/shell/shell.h"
 
 #include "core/export/class_export.h"
-#include "core/weapons/weapon_export.h"
+#include "core/export/weapon_export.h"
 #include "support/random_records.h"
 #include "support/torpedo_example.h"
 #include "support/ui_helpers.h"

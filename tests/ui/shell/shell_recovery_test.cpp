@@ -3,8 +3,8 @@
 #include "ui/shell/shell.h"
 
 #include "support/ui_helpers.h"
+#include "ui/helpers/qt_text.h"
 #include "ui/storage/recovery_store.h"
-#include "ui/widgets/qt_text.h"
 
 #include <QAction>
 #include <QDir>

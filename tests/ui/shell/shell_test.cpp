@@ -2,8 +2,8 @@
 #include "ui/shell/shell.h"
 
 #include "core/export/class_export.h"
+#include "core/export/weapon_export.h"
 #include "core/shell/about_text.h"
-#include "core/weapons/weapon_export.h"
 #include "support/text_lines.h"
 #include "support/torpedo_example.h"
 #include "support/ui_helpers.h"

@@ -3,8 +3,8 @@
 
 #include "support/font_sizes.h"
 #include "support/ui_helpers.h"
-#include "ui/widgets/qt_text.h"
-#include "ui/widgets/window_helpers.h"
+#include "ui/helpers/qt_text.h"
+#include "ui/helpers/window_helpers.h"
 
 #include <QCheckBox>
 #include <QLabel>

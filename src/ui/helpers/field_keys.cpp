@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/widgets/field_keys.h"
+#include "ui/helpers/field_keys.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "core/weapons/weapon_reader.h"
+#include "core/export/weapon_reader.h"
 
 #include "core/export/command_line.h"
 #include "core/export/command_reader.h"
-#include "core/weapons/weapon_export.h"
+#include "core/export/weapon_export.h"
 
 #include <algorithm>
 #include <memory>

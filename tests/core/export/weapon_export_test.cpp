@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/weapons/weapon_export.h"
+#include "core/export/weapon_export.h"
 
 #include "support/torpedo_example.h"
 

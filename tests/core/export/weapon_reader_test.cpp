@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "core/weapons/weapon_reader.h"
+#include "core/export/weapon_reader.h"
 
-#include "core/weapons/weapon_export.h"
+#include "core/export/weapon_export.h"
 #include "support/command_files.h"
 #include "support/random_records.h"
 #include "support/torpedo_example.h"

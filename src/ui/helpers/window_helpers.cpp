@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/widgets/window_helpers.h"
+#include "ui/helpers/window_helpers.h"
 
 #include "ui/storage/scratch_settings.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/widgets/file_drop.h"
+#include "ui/helpers/file_drop.h"
 
 #include <QDropEvent>
 #include <QMimeData>

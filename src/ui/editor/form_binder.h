@@ -31,7 +31,6 @@ public:
     QString text(std::size_t index) const;
     void setText(std::size_t index, const QString& text); // touches the control only on a change
 
-    std::vector<std::string> texts() const; // UTF-8, one per control
     void show(std::span<const std::string> texts);
     // Calls `changed` with a control's index whenever its value changes, by the user or not.
     void onChange(const std::function<void(std::size_t)>& changed) const;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "ui/widgets/form_binder.h"
+#include "ui/editor/form_binder.h"
 
-#include "ui/widgets/qt_text.h"
+#include "ui/helpers/qt_text.h"
 
 #include <cstddef>
 #include <type_traits>
@@ -43,14 +43,6 @@ QString FormBinder::text(std::size_t index) const {
 void FormBinder::setText(std::size_t index, const QString& text) {
     if (this->text(index) != text)
         std::visit(Writer{text}, controls_.at(index));
-}
-
-std::vector<std::string> FormBinder::texts() const {
-    std::vector<std::string> out;
-    out.reserve(controls_.size());
-    for (std::size_t i = 0; i < controls_.size(); ++i)
-        out.push_back(utf8(text(i)));
-    return out;
 }
 
 void FormBinder::onChange(const std::function<void(std::size_t)>& changed) const {

@@ -4,6 +4,7 @@
 // or the reason it cannot be read.
 
 #include "core/classes/ship_class_record.h"
+#include "core/document/file_content.h"
 #include "core/export/command_file.h"
 #include "core/weapons/weapon_record.h"
 
@@ -14,8 +15,6 @@
 #include <vector>
 
 namespace keelwright {
-
-enum class FileContent { Nothing, ShipClass, Weapon };
 
 struct FileReading {
     FileContent content = FileContent::Nothing;

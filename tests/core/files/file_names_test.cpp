@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/shell/file_names.h"
+#include "core/files/file_names.h"
 
 #include <gtest/gtest.h>
 

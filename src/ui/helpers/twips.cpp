@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/widgets/twips.h"
+#include "ui/helpers/twips.h"
 
 #include <QApplication>
 #include <QFontMetricsF>

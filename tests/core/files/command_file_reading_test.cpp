@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/shell/command_file_reading.h"
+#include "core/files/command_file_reading.h"
 
 #include "core/export/class_export.h"
 #include "support/torpedo_example.h"

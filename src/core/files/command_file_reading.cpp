@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "core/shell/command_file_reading.h"
+#include "core/files/command_file_reading.h"
 
 #include "core/export/class_export.h"
 #include "core/export/class_reader.h"
 #include "core/export/command_line.h"
-#include "core/weapons/weapon_export.h"
-#include "core/weapons/weapon_reader.h"
+#include "core/export/weapon_export.h"
+#include "core/export/weapon_reader.h"
 
 #include <algorithm>
 #include <cstddef>
