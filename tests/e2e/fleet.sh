@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # End to end on a real X server, by keyboard: Open Folder lists a folder's classes and weapons,
 # the filter finds the weapon of a file that holds a class too, Enter opens it, and Ctrl+S writes
-# back its lines alone; the fleet then lists the weapon by its new name.
+# back its lines alone; Export Changes then still writes the change; the fleet lists the weapon by
+# its new name.
 set -euo pipefail
 program=${1:?usage: fleet.sh path/to/keelwright VERSION}
 version=${2:?usage: fleet.sh path/to/keelwright VERSION}
@@ -56,6 +57,19 @@ if ! cmp -s "$folder/many.txt" "$workdir/expected.txt"; then
     exit 1
 fi
 echo "one record saved in place, every other byte as it was"
+
+# Saving sends nothing to the game: Export Changes still writes the changed line, and only it.
+shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+press_until "$weapon" ctrl+shift+e shown "Copy and Paste this to MUSH" ||
+    { echo "Export Changes after Save wrote nothing" >&2; exit 1; }
+save_output_as "$HOME/saved-changes.txt"
+printf '@space/setweapon 7:x/name=Lance / Mk =2 7\r\n' >"$workdir/changes.txt"
+if ! cmp -s "$HOME/saved-changes.txt" "$workdir/changes.txt"; then
+    echo "Export Changes after Save wrote:" >&2
+    od -c "$HOME/saved-changes.txt" | head -10 >&2
+    exit 1
+fi
+echo "after Save, Export Changes writes the change still to be sent"
 
 # An unsaved edit, then back to the fleet: the weapon is found by its new name, and opening it
 # asks first. Wine keeps the window it last activated in front, so there the fleet is not gone
