@@ -21,18 +21,20 @@
 namespace keelwright {
 namespace {
 
+// The long headings break onto a second line, so that every column fits on a screen 1,440
+// pixels wide; read out, and in the Sort by list, the break is a blank.
 const char* const kHeaders[] = {"File",
                                 "Line",
                                 "Kind",
                                 "Number",
                                 "Name",
-                                "Ship Size",
-                                "Max Hull",
-                                "Reactor Output",
-                                "Total Power Usage",
-                                "Free Reactor Power",
+                                "Ship\nSize",
+                                "Max\nHull",
+                                "Reactor\nOutput",
+                                "Total Power\nUsage",
+                                "Free Reactor\nPower",
                                 "Systems",
-                                "Laser or Missile",
+                                "Laser or\nMissile",
                                 "Strength",
                                 "Range",
                                 "Findings"};
@@ -334,6 +336,10 @@ QVariant FleetModel::headerData(int section, Qt::Orientation orientation, int ro
         section >= ColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     return tr(kHeaders[section]);
+}
+
+QString FleetModel::columnName(int column) {
+    return tr(kHeaders[column]).replace(u'\n', u' ');
 }
 
 FleetFilter::FleetFilter(QObject* parent) : QSortFilterProxyModel(parent) {

@@ -59,6 +59,8 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // A column's heading on one line ("Total Power Usage").
+    static QString columnName(int column);
 
 private:
     // A row, with the sort key of the column it was last sorted by: worked out once a sort, not

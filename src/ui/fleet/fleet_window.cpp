@@ -68,7 +68,6 @@ FleetWindow::FleetWindow(QWidget* parent)
     table_->setTabKeyNavigation(false);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() * 3 / 2);
-    table_->horizontalHeader()->setStretchLastSection(true);
     table_->installEventFilter(this);
     // A click on a heading sorts too; the keyboard's choice shows it.
     connect(table_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
@@ -147,7 +146,7 @@ QWidget* FleetWindow::buildFilterRow() {
     sortColumn_ = new QComboBox(row);
     sortColumn_->setObjectName(QStringLiteral("cbosort"));
     for (int c = 0; c < FleetModel::ColumnCount; ++c)
-        sortColumn_->addItem(model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+        sortColumn_->addItem(FleetModel::columnName(c));
     sortColumn_->setCurrentIndex(FleetModel::Number);
     sortLabel->setBuddy(sortColumn_);
     descending_ = new QCheckBox(tr("&Descending"), row);
@@ -222,10 +221,11 @@ void FleetWindow::finishReading(bool rootFound) {
     if (!sizedColumns_ && model_->rowCount() > 0) {
         sizedColumns_ = true;
         table_->resizeColumnsToContents();
-        // Wide enough for every column where the screen allows.
+        // Wide enough for every column where the screen allows: on a screen 1,440 pixels wide
+        // the columns of an ordinary fleet fit whole.
         const int columns = table_->horizontalHeader()->length() + table_->frameWidth() * 2 +
                             table_->verticalScrollBar()->sizeHint().width();
-        const int room = screen()->availableGeometry().width() * 9 / 10;
+        const int room = screen()->availableGeometry().width();
         const int wanted = width() - table_->viewport()->width() + columns;
         if (wanted > width())
             resize(std::min(wanted, room), height());
