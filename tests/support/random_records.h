@@ -86,39 +86,13 @@ private:
         // Characters of every plane in use (the BMP, the supplementary planes 1 to 3, tags,
         // private use up to U+10FFFD), the separators, blanks, the placeholder, and the keys
         // and command words an export writes.
-        static constexpr std::array<std::string_view, 33> unicode = {"a",
-                                                                     "Z",
-                                                                     "7",
-                                                                     " ",
-                                                                     "  ",
-                                                                     "/",
-                                                                     "=",
-                                                                     ":",
-                                                                     "#",
-                                                                     "\t",
-                                                                     "é",
-                                                                     "ß",
-                                                                     "Ω",
-                                                                     "日本",
-                                                                     "🚀",
-                                                                     "𠀀",
-                                                                     "\U00030000",
-                                                                     "\U000E0041",
-                                                                     "\U000F0000",
-                                                                     "\U0010FFFD",
-                                                                     "/name=",
-                                                                     ":reactor/name=",
-                                                                     ":reactor/max output=",
-                                                                     "=reactor",
-                                                                     "=",
-                                                                     "=aft",
-                                                                     " :tachyon/name=",
-                                                                     "/type=",
-                                                                     "/nohull=1",
-                                                                     "@space/setclass ",
-                                                                     "@space/setweapon ",
-                                                                     " 0",
-                                                                     "# "};
+        // clang-format off
+        static constexpr std::array<std::string_view, 33> unicode = {
+            "a", "Z", "7", " ", "  ", "/", "=", ":", "#", "\t", "é", "ß", "Ω", "日本", "🚀", "𠀀",
+            "\U00030000", "\U000E0041", "\U000F0000", "\U0010FFFD", "/name=", ":reactor/name=",
+            ":reactor/max output=", "=reactor", "=", "=aft", " :tachyon/name=", "/type=",
+            "/nohull=1", "@space/setclass ", "@space/setweapon ", " 0", "# "};
+        // clang-format on
         static constexpr std::array<std::string_view, 18> codePage = {
             "a", "Z", "7", " ", "/", "=", ":",      "#",    "\t",
             "é", "ß", "€", "Š", "“", "”", "/name=", "=aft", " :tachyon/name="};

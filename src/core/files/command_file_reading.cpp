@@ -67,22 +67,25 @@ FileReading readCommandFile(std::string_view bytes, const ShipClassRecord& curre
         reading.refusal = "The file holds no ship class or weapon command.";
         return reading;
     }
+    std::size_t linesRead = 0;
     if (classLines >= weaponLines) {
         ClassReading shipClass = readClass(lines, currentClass);
         reading.content = FileContent::ShipClass;
         reading.shipClass = std::move(shipClass.record);
         reading.findings = std::move(shipClass.findings);
-        reading.linesNotOnForm = linesNotWrittenAgain(lines, exportClass(reading.shipClass));
-        if (shipClass.linesRead > 0)
-            return reading;
+        linesRead = shipClass.linesRead;
     } else {
         WeaponReading weapon = readWeapon(lines);
         reading.content = FileContent::Weapon;
         reading.weapon = std::move(weapon.weapon);
         reading.findings = std::move(weapon.findings);
-        reading.linesNotOnForm = linesNotWrittenAgain(lines, exportWeapon(reading.weapon));
-        if (weapon.linesRead > 0)
-            return reading;
+        linesRead = weapon.linesRead;
+    }
+    if (linesRead > 0) {
+        reading.linesNotOnForm = linesNotWrittenAgain(lines, reading.content == FileContent::Weapon
+                                                                 ? exportWeapon(reading.weapon)
+                                                                 : exportClass(reading.shipClass));
+        return reading;
     }
     reading = {};
     reading.refusal = "The file holds no ship class or weapon command.";
