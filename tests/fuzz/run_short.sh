@@ -9,7 +9,8 @@ runs=${2:-20000}
 cmake -S "$here/../.." -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKEELWRIGHT_FUZZ=ON >/dev/null
 cmake --build "$build" --parallel "$(nproc)" >/dev/null
-for target in power_budget class_export weapon_export class_reader weapon_reader file_records; do
+for target in power_budget class_export weapon_export class_reader weapon_reader file_records \
+    game_session; do
     scratch=$(mktemp -d) # new finds stay out of the repository's seed corpus
     echo "== fuzz_$target"
     # A file of many records is read twice and written once per input: a quarter of the runs
