@@ -6,6 +6,7 @@
 #include "core/game/game_text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace keelwright {
 
