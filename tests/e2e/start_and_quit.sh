@@ -17,16 +17,16 @@ if [[ -z "$windows" ]]; then
     xprop -id "$editor" WM_CLASS | grep -q '"keelwright"' || { echo "unexpected WM_CLASS" >&2; exit 1; }
 fi
 
-# "Weapon Editor" is the last entry of the menu bar (File, Edit, Help, Weapon Editor), a command
-# without items: reached by keyboard as a user without a mouse would, from the File menu three
-# entries to the right. Keys that come
+# "Weapon Editor" is the last entry of the menu bar (File, Edit, Game, Help, Weapon Editor), a
+# command without items: reached by keyboard as a user without a mouse would, from the File menu
+# four entries to the right. Keys that come
 # before the window is ready for input are lost, so it is tried again until the editor shows.
 weapons=
 for _ in 1 2 3 4 5; do
     focus_window "$editor"
     xdotool key --clearmodifiers alt+f
     sleep 0.3
-    xdotool key Right Right Right Return
+    xdotool key Right Right Right Right Return
     weapons=$(wait_for_window "Vantor Weapon Creator" 5 2>/dev/null) && break
     xdotool key Escape Escape
 done

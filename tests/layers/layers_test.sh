@@ -23,7 +23,7 @@ forbid ui 'app/' "the windows reach into the program"
 
 # Lowest first. Folders on one line are peers: neither includes the other.
 core_order=("classes weapons" export document files fleet game shell)
-ui_order=(document storage helpers widgets editor "classes weapons output fleet" shell)
+ui_order=(document storage helpers widgets editor "classes weapons output fleet game" shell)
 
 guard_order() { # layer, then its folders lowest first
     local layer=$1 i j from to

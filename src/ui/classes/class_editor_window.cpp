@@ -96,6 +96,7 @@ void ClassEditorWindow::buildMenus() {
     connect(addCommand(file, tr("Quit"), "mnufilequit", "Ctrl+Q"), &QAction::triggered, this,
             &ClassEditorWindow::quitRequested);
     addEditMenu();
+    addGameMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuhelp"));

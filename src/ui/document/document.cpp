@@ -81,6 +81,11 @@ void Document::exported() {
     emit changed(); // a snapshot keeps the new baseline
 }
 
+void Document::taken(const std::optional<FormValues>& held) {
+    baseline_ = held;
+    emit changed(); // a snapshot keeps the new baseline
+}
+
 void Document::restore(const Snapshot& snapshot) {
     file_ = EditorFile{QString::fromStdString(snapshot.path),
                        QByteArray::fromStdString(snapshot.digest), snapshot.linesNotOnForm,

@@ -48,6 +48,8 @@ public:
     void open(const FormValues& values, EditorFile file);
     void saved(EditorFile file); // the form as it is now was written to `file`; no baseline moves
     void exported();             // the form as it is now was sent to the game
+    // A send to the game ended: it holds `held` now (nothing: it is not known to hold the record).
+    void taken(const std::optional<FormValues>& held);
     // Puts back what a snapshot kept, as one step, with its file, baseline and saved form.
     void restore(const Snapshot& snapshot);
     Snapshot snapshot(std::int64_t lastEdit) const;

@@ -40,6 +40,31 @@ void EditorWindow::addEditMenu() {
     edit->addAction(redo);
 }
 
+void EditorWindow::addGameMenu() {
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
+    game->setObjectName(QStringLiteral("mnugame"));
+    gameState_ = game->addAction(tr("Not connected"));
+    gameState_->setObjectName(QStringLiteral("mnugamestate"));
+    gameState_->setEnabled(false);
+    game->addSeparator();
+    connect(addCommand(game, tr("&Connect..."), "mnugameconnect"), &QAction::triggered, this,
+            &EditorWindow::connectRequested);
+    connect(addCommand(game, tr("&Send to Game"), "mnugamesend", "Ctrl+G"), &QAction::triggered,
+            this, &EditorWindow::sendRequested);
+    connect(addCommand(game, tr("Send C&hanges to Game"), "mnugamechanges", "Ctrl+Shift+G"),
+            &QAction::triggered, this, &EditorWindow::sendChangesRequested);
+    disconnect_ = addCommand(game, tr("&Disconnect"), "mnugamedisconnect");
+    disconnect_->setEnabled(false);
+    connect(disconnect_, &QAction::triggered, this, &EditorWindow::disconnectRequested);
+}
+
+void EditorWindow::showGameState(const QString& state, bool connected) {
+    if (gameState_)
+        gameState_->setText(state);
+    if (disconnect_)
+        disconnect_->setEnabled(connected);
+}
+
 void EditorWindow::bindForm(FormBinder& binder) {
     binder_ = &binder;
     binder.onChange([this](std::size_t field) {

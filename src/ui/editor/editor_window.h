@@ -14,6 +14,7 @@
 #include <functional>
 
 class QCloseEvent;
+class QAction;
 class QMenu;
 
 namespace keelwright {
@@ -26,6 +27,9 @@ public:
     Document& document() const { return *document_; }
     FileContent form() const { return document_->form(); }
     void reset(); // one step, as each editor resets
+    // The connection as the Game menu says it: "Connected to …", "Not connected", "Connection
+    // lost".
+    void showGameState(const QString& state, bool connected);
 
     // Save writes the form's full export to the editor's file (a record of a file of many in
     // place of its lines), asking first where that would lose something; a form from no file
@@ -43,6 +47,10 @@ signals:
     void saveAsRequested();
     void fileWritten(const QString& path);
     void exportChangesRequested();
+    void connectRequested();
+    void sendRequested();
+    void sendChangesRequested();
+    void disconnectRequested();
     void exportRequested();
     void filesDropped(const QStringList& paths);
 
@@ -54,6 +62,8 @@ protected:
     QMenu* addFileMenu();
     // The Edit menu with Undo and Redo; call right after the File menu is complete.
     void addEditMenu();
+    // The Game menu: Connect, Send to Game, Send Changes to Game, Disconnect; right after Edit.
+    void addGameMenu();
     // Once every control exists: the form shows the document and writes each change into it;
     // keys and dropped files are taken care of.
     void bindForm(FormBinder& binder);
@@ -72,6 +82,8 @@ private:
 
     Document* document_;
     FormBinder* binder_ = nullptr;
+    QAction* gameState_ = nullptr;
+    QAction* disconnect_ = nullptr;
     bool closeAnswered_ = false; // the Save question was answered: the next close goes through
 };
 

@@ -29,6 +29,8 @@ OutputWindow::OutputWindow(const QString& name) : QMainWindow(nullptr) {
     file->setObjectName(QStringLiteral("mnufile"));
     connect(addCommand(file, tr("Save"), "mnufilesave", "Ctrl+S"), &QAction::triggered, this,
             &OutputWindow::save);
+    connect(addCommand(file, tr("Send to &Game"), "mnufilesendgame", "Ctrl+G"), &QAction::triggered,
+            this, &OutputWindow::sendRequested);
 
     area_ = new QPlainTextEdit(this);
     area_->setObjectName(QStringLiteral("text1"));

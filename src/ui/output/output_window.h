@@ -28,6 +28,7 @@ public:
 
 signals:
     void saved(const QString& path);
+    void sendRequested();
     void saveFailed(const QString& path, const QString& reason);
 
 private:

@@ -5,23 +5,28 @@
 #include "core/export/weapon_export.h"
 #include "core/shell/about_text.h"
 #include "ui/classes/class_editor_window.h"
+#include "ui/game/game_connection.h"
+#include "ui/game/game_window.h"
 #include "ui/helpers/window_helpers.h"
 #include "ui/output/output_window.h"
+#include "ui/storage/games_list.h"
 #include "ui/storage/recovery_store.h"
 #include "ui/weapons/weapon_editor_window.h"
 
 #include <QApplication>
 
 namespace keelwright {
-namespace {
+namespace {} // namespace
 
-OutputWindow* obtain(QPointer<OutputWindow>& slot, const char* name) {
-    if (!slot)
+OutputWindow* Shell::obtain(QPointer<OutputWindow>& slot, const char* name) {
+    if (!slot) {
         slot = new OutputWindow(QString::fromLatin1(name));
+        OutputWindow* window = slot;
+        connect(window, &OutputWindow::sendRequested, this,
+                [this, window] { sendText(window->text(), window); });
+    }
     return slot;
 }
-
-} // namespace
 
 void Shell::showExport(FileContent form, const std::string& text, ExportKind kind) {
     OutputWindow* window = form == FileContent::Weapon ? obtain(weaponOutput_, "Form4")
@@ -32,7 +37,9 @@ void Shell::showExport(FileContent form, const std::string& text, ExportKind kin
     present(window);
 }
 
-Shell::Shell() : classEditor_(std::make_unique<ClassEditorWindow>()) {
+Shell::Shell()
+    : classEditor_(std::make_unique<ClassEditorWindow>()), connection_(new GameConnection(this)) {
+    listenToGame();
     listenTo(classEditor_.get());
     connect(classEditor(), &ClassEditorWindow::quitRequested, this, &Shell::askToQuit);
     connect(classEditor(), &ClassEditorWindow::aboutRequested, this, &Shell::showAbout);
@@ -66,6 +73,16 @@ void Shell::listenTo(EditorWindow* editor) {
             weapon ? &Shell::exportWeaponChanges : &Shell::exportClassChanges);
     connect(editor, &EditorWindow::exportRequested, this,
             weapon ? &Shell::exportWeapon : &Shell::exportClass);
+    connect(editor, &EditorWindow::connectRequested, this,
+            [this, editor] { showConnectDialog(editor); });
+    connect(editor, &EditorWindow::sendRequested, this,
+            [this, form] { sendForm(form, SendKind::Full); });
+    connect(editor, &EditorWindow::sendChangesRequested, this,
+            [this, form] { sendForm(form, SendKind::Changes); });
+    connect(editor, &EditorWindow::disconnectRequested, connection_,
+            &GameConnection::disconnectFromGame);
+    editor->showGameState(connection_->statusText(),
+                          connection_->state() != GameConnection::State::NotConnected);
 }
 
 // Windows still open at the end go with the program, unasked.
@@ -74,6 +91,7 @@ Shell::~Shell() {
     delete weaponEditor_.data();
     delete weaponOutput_.data();
     delete fleet_.data();
+    delete gameWindow_.data();
 }
 
 void Shell::start() {

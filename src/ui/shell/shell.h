@@ -6,6 +6,7 @@
 #include "core/files/command_file_reading.h"
 #include "ui/classes/class_editor_window.h"
 #include "ui/fleet/fleet_window.h"
+#include "ui/game/game_window.h"
 #include "ui/output/output_window.h"
 #include "ui/weapons/weapon_editor_window.h"
 
@@ -17,10 +18,14 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace keelwright {
 
 struct OpenedFile;
+class GameConnection;
+class GamesList;
 class RecoveryStore;
 
 class Shell : public QObject {
@@ -66,11 +71,27 @@ public:
     void exportClassChanges();
     void exportWeaponChanges();
 
+    // The game: one connection for the whole program, the Game window showing each send.
+    void showConnectDialog(QWidget* parent);
+    enum class SendKind { Full, Changes };
+    void sendForm(FileContent form, SendKind kind);
+    void sendText(const QString& text, QWidget* parent);
+    GameConnection* game() const { return connection_; }
+    GameWindow* gameWindow() const { return gameWindow_; }
+
 private:
     void listenTo(EditorWindow* editor);
+    OutputWindow* obtain(QPointer<OutputWindow>& slot, const char* name);
     void offer(const OpenedFile& file, bool ask, QStringList& report);
     void apply(const OpenedFile& file);
     void warnAboutOpening(const QStringList& report);
+    void listenToGame();
+    void tellNothingChanged(QWidget* editor);
+    void tellSystemsStay(const std::vector<std::string_view>& titles);
+    void showGameState();
+    // Asks "Send N lines …?" with what the lines hold that the game may not take, then sends.
+    void askAndSend(const std::vector<std::string>& lines, QWidget* parent,
+                    const std::function<void(const std::vector<std::string>&, bool)>& taken);
     // Shows an export in its output window. A window that shows only changes forgets the file
     // it last saved, so that Save cannot put a few lines over a whole class without a question.
     enum class ExportKind { Full, Changes };
@@ -83,6 +104,10 @@ private:
     QPointer<OutputWindow> weaponOutput_;
     QPointer<FleetWindow> fleet_;
     QPointer<RecoveryStore> recovery_;
+    GameConnection* connection_;
+    QPointer<GameWindow> gameWindow_;
+    std::unique_ptr<GamesList> games_; // read at the first Connect
+    QString pendingPassword_;          // of a game whose certificate the user is asked about
 };
 
 } // namespace keelwright

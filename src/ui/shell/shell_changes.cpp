@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace keelwright {
 namespace {
@@ -28,12 +29,23 @@ void tellAboutChanges(QWidget* editor, const QString& text, const char* name) {
     box->show();
 }
 
-void tellNothingChanged(QWidget* editor) {
+} // namespace
+
+void Shell::tellNothingChanged(QWidget* editor) {
     tellAboutChanges(editor, tr("Nothing has changed since the file was opened or last exported."),
                      "NothingChanged");
 }
 
-} // namespace
+void Shell::tellSystemsStay(const std::vector<std::string_view>& titles) {
+    QStringList systems;
+    for (const std::string_view title : titles)
+        systems << qs(title);
+    tellAboutChanges(classEditor_.get(),
+                     tr("No command takes a system out of a class, so these systems stay in the "
+                        "game although they are no longer included: %1.")
+                         .arg(systems.join(QStringLiteral(", "))),
+                     "SystemsStay");
+}
 
 void Shell::exportClassChanges() {
     const ShipClassRecord record = classEditor_->record();
@@ -48,16 +60,8 @@ void Shell::exportClassChanges() {
     if (!changes.text.empty())
         showExport(FileContent::ShipClass, changes.text, ExportKind::Changes);
     classEditor_->document().exported();
-    if (changes.systemsLeft.empty())
-        return;
-    QStringList systems;
-    for (const std::string_view title : changes.systemsLeft)
-        systems << qs(title);
-    tellAboutChanges(classEditor_.get(),
-                     tr("No command takes a system out of a class, so these systems stay in the "
-                        "game although they are no longer included: %1.")
-                         .arg(systems.join(QStringLiteral(", "))),
-                     "SystemsStay");
+    if (!changes.systemsLeft.empty())
+        tellSystemsStay(changes.systemsLeft);
 }
 
 void Shell::exportWeaponChanges() {

@@ -45,6 +45,7 @@ void WeaponEditorWindow::buildMenu() {
     connect(addCommand(file, tr("&Reset"), "mnufilereset"), &QAction::triggered, this,
             &WeaponEditorWindow::reset);
     addEditMenu();
+    addGameMenu();
 }
 
 void WeaponEditorWindow::buildControls() {

@@ -237,13 +237,19 @@ TEST(ClassEditorMenus, CaptionsNamesAndShortcuts) {
               "mnufileopen mnufileopenfolder mnufilesave2 mnufilesaveas mnufilechanges "
               "mnufileopensep mnufilescreen mnufilesep mnureset space "
               "mnufilequit");
-    // Edit stands right after File: File, Edit, Help, Weapon Editor.
+    // Edit stands right after File, Game after Edit: File, Edit, Game, Help, Weapon Editor.
     const auto bar = window.menuBar()->actions();
-    ASSERT_EQ(bar.size(), 4);
+    ASSERT_EQ(bar.size(), 5);
     EXPECT_EQ(bar[1]->menu(), child<QMenu>(&window, "mnuedit"));
-    EXPECT_EQ(bar[2]->menu(), child<QMenu>(&window, "mnuhelp"));
-    EXPECT_EQ(bar[3]->objectName(), "mnuweap");
-    EXPECT_EQ(bar[3]->menu(), nullptr);
+    EXPECT_EQ(bar[2]->menu(), child<QMenu>(&window, "mnugame"));
+    EXPECT_EQ(bar[3]->menu(), child<QMenu>(&window, "mnuhelp"));
+    EXPECT_EQ(bar[4]->objectName(), "mnuweap");
+    EXPECT_EQ(bar[4]->menu(), nullptr);
+    QStringList gameMenu;
+    for (const QAction* action : child<QMenu>(&window, "mnugame")->actions())
+        gameMenu << action->text() + u'=' + action->shortcut().toString();
+    EXPECT_EQ(gameMenu.join(u'|'), "Not connected=|=|&Connect...=|&Send to Game=Ctrl+G|"
+                                   "Send C&hanges to Game=Ctrl+Shift+G|&Disconnect=");
 }
 
 TEST_F(ClassEditorTest, ShortcutsActFromEveryPage) {

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: MIT
+#include "ui/game/connect_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHostAddress>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace keelwright {
+namespace {
+
+bool isLoopback(const QString& host) {
+    const QHostAddress address(host);
+    return host.compare(QStringLiteral("localhost"), Qt::CaseInsensitive) == 0 ||
+           (!address.isNull() && address.isLoopback());
+}
+
+} // namespace
+
+ConnectDialog::ConnectDialog(const QList<GameEntry>& games, QWidget* parent)
+    : QDialog(parent), games_(games) {
+    setObjectName(QStringLiteral("FormConnect"));
+    setWindowTitle(tr("Connect to Game"));
+    setWindowModality(Qt::ApplicationModal);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    games_box_ = new QComboBox(this);
+    games_box_->setObjectName(QStringLiteral("cbogame"));
+    games_box_->addItem(tr("A new game"));
+    for (const GameEntry& game : games_)
+        games_box_->addItem(game.name() + QStringLiteral(" (") + game.character + u')');
+    host_ = new QLineEdit(this);
+    host_->setObjectName(QStringLiteral("txthost"));
+    port_ = new QSpinBox(this);
+    port_->setObjectName(QStringLiteral("txtport"));
+    port_->setRange(1, 65535);
+    port_->setValue(4201);
+    tls_ = new QCheckBox(tr("&Secure connection (TLS)"), this);
+    tls_->setObjectName(QStringLiteral("chktls"));
+    character_ = new QLineEdit(this);
+    character_->setObjectName(QStringLiteral("txtcharacter"));
+    password_ = new QLineEdit(this);
+    password_->setObjectName(QStringLiteral("txtpassword"));
+    password_->setEchoMode(QLineEdit::Password);
+    warning_ = new QLabel(this);
+    warning_->setObjectName(QStringLiteral("lblwarning"));
+    warning_->setWordWrap(true);
+    warning_->hide();
+
+    auto* form = new QFormLayout();
+    const auto add = [&](const QString& caption, QWidget* field) {
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(field);
+        QString plain = caption;
+        field->setAccessibleName(plain.remove(u'&').remove(u':'));
+        form->addRow(label, field);
+    };
+    add(tr("&Game:"), games_box_);
+    add(tr("&Host:"), host_);
+    add(tr("&Port:"), port_);
+    form->addRow(QString(), tls_);
+    tls_->setAccessibleName(tr("Secure connection (TLS)"));
+    add(tr("&Character:"), character_);
+    add(tr("Pass&word:"), password_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QPushButton* connectButton = buttons->button(QDialogButtonBox::Ok);
+    connectButton->setText(tr("&Connect"));
+    connectButton->setObjectName(QStringLiteral("cmdconnect"));
+    connectButton->setDefault(true);
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdcancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(warning_);
+    layout->addWidget(buttons);
+
+    // Host, Port, TLS, Character, Password, Connect; the list of games before them.
+    setTabOrder(games_box_, host_);
+    setTabOrder(host_, port_);
+    setTabOrder(port_, tls_);
+    setTabOrder(tls_, character_);
+    setTabOrder(character_, password_);
+    setTabOrder(password_, connectButton);
+    connect(games_box_, &QComboBox::currentIndexChanged, this, &ConnectDialog::fill);
+    connect(host_, &QLineEdit::textChanged, this, &ConnectDialog::warnIfPlain);
+    connect(tls_, &QCheckBox::toggled, this, &ConnectDialog::warnIfPlain);
+    if (!games_.isEmpty())
+        games_box_->setCurrentIndex(1);
+    host_->setFocus(Qt::OtherFocusReason);
+}
+
+void ConnectDialog::fill(int index) {
+    if (index < 1 || index > games_.size())
+        return;
+    const GameEntry& game = games_[index - 1];
+    host_->setText(game.host);
+    port_->setValue(game.port);
+    tls_->setChecked(game.tls);
+    character_->setText(game.character);
+    password_->clear();
+}
+
+void ConnectDialog::warnIfPlain() {
+    const bool plain = !tls_->isChecked() && !host_->text().trimmed().isEmpty() &&
+                       !isLoopback(host_->text().trimmed());
+    warning_->setText(
+        tr("Without TLS the password travels unencrypted to %1.").arg(host_->text().trimmed()));
+    warning_->setVisible(plain);
+}
+
+GameEntry ConnectDialog::game() const {
+    GameEntry game;
+    const QString host = host_->text().trimmed();
+    const quint16 port = quint16(port_->value());
+    for (const GameEntry& known : games_) {
+        if (known.host.compare(host, Qt::CaseInsensitive) == 0 && known.port == port)
+            game = known;
+    }
+    game.host = host;
+    game.port = port;
+    game.tls = tls_->isChecked();
+    game.character = character_->text().trimmed();
+    return game;
+}
+
+QString ConnectDialog::password() const {
+    return password_->text();
+}
+
+} // namespace keelwright

@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: MIT
+// The editors' and output windows' way to the game: Connect, the question before each send, the
+// Game window that shows it, and the baseline that follows what the game took.
+#include "core/export/class_export.h"
+#include "core/export/weapon_export.h"
+#include "core/game/sending.h"
+#include "ui/game/connect_dialog.h"
+#include "ui/game/game_connection.h"
+#include "ui/game/game_window.h"
+#include "ui/helpers/qt_text.h"
+#include "ui/helpers/window_helpers.h"
+#include "ui/shell/shell.h"
+#include "ui/storage/games_list.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace keelwright {
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("keelwright::Game", text);
+}
+
+// "3, 7 and 12": the lines a warning is about.
+QString lineList(const std::vector<std::size_t>& lines) {
+    QStringList numbers;
+    for (const std::size_t line : lines)
+        numbers << QString::number(line);
+    if (numbers.size() > 1)
+        return numbers.mid(0, numbers.size() - 1).join(QStringLiteral(", ")) + tr(" and ") +
+               numbers.last();
+    return numbers.value(0);
+}
+
+void warn(QWidget* parent, const QString& title, const QString& text, const char* name) {
+    QMessageBox* box = openMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent,
+                                      QString::fromLatin1(name));
+    box->setTextFormat(Qt::PlainText);
+    box->show();
+}
+
+} // namespace
+
+void Shell::listenToGame() {
+    connect(connection_, &GameConnection::stateChanged, this, &Shell::showGameState);
+    connect(connection_, &GameConnection::loginRefused, this, [this](const QString& words) {
+        warn(classEditor_.get(), tr("Connect to Game"),
+             words.isEmpty() ? tr("The game did not take the login.") : words, "LoginRefused");
+    });
+    connect(connection_, &GameConnection::failed, this, [this](const QString& why) {
+        warn(classEditor_.get(), tr("Connect to Game"),
+             tr("%1 could not be reached.\n\n%2").arg(connection_->game().name(), why),
+             "ConnectFailed");
+    });
+    connect(connection_, &GameConnection::untrustedCertificate, this,
+            [this](const QSslCertificate& certificate) {
+                const GameEntry game = connection_->game();
+                QMessageBox* box = openMessageBox(
+                    QMessageBox::Warning, tr("Untrusted Certificate"),
+                    tr("The system does not trust the certificate of %1.\n\n%2\nSubject: %3\n"
+                       "Expires: %4\n\nTrust this certificate for %1?")
+                        .arg(game.name(), certificateFingerprint(certificate),
+                             certificate.subjectDisplayName(),
+                             QLocale().toString(certificate.expiryDate(), QLocale::ShortFormat)),
+                    QMessageBox::Yes | QMessageBox::No, classEditor_.get(),
+                    QStringLiteral("TrustQuestion"));
+                box->setDefaultButton(QMessageBox::No);
+                box->setTextFormat(Qt::PlainText);
+                const QString fingerprint = certificateFingerprint(certificate);
+                connect(box, &QMessageBox::finished, this, [this, game, fingerprint](int answer) {
+                    if (answer != QMessageBox::Yes)
+                        return;
+                    GameEntry trusted = game;
+                    trusted.fingerprint = fingerprint;
+                    if (games_)
+                        games_->remember(trusted);
+                    connection_->connectTo(trusted, pendingPassword_);
+                });
+                box->show();
+            });
+    connect(connection_, &GameConnection::changedCertificate, this,
+            [this](const QString& trusted, const QString& offered) {
+                warn(classEditor_.get(), tr("Untrusted Certificate"),
+                     tr("%1 offers another certificate than the one trusted for it, and it is "
+                        "refused.\n\nTrusted: %2\nOffered: %3")
+                         .arg(connection_->game().name(), trusted, offered),
+                     "CertificateChanged");
+            });
+}
+
+// Both editors' Game menus say where the connection stands.
+void Shell::showGameState() {
+    const bool up = connection_->state() != GameConnection::State::NotConnected;
+    for (EditorWindow* editor : {editor(FileContent::ShipClass), editor(FileContent::Weapon)}) {
+        if (editor)
+            editor->showGameState(connection_->statusText(), up);
+    }
+    if (connection_->state() == GameConnection::State::Connected && games_)
+        games_->remember(connection_->game());
+}
+
+void Shell::showConnectDialog(QWidget* parent) {
+    if (!games_)
+        games_ = std::make_unique<GamesList>();
+    auto* dialog = new ConnectDialog(games_->games(), parent);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        pendingPassword_ = dialog->password();
+        if (!gameWindow_)
+            gameWindow_ = new GameWindow(connection_);
+        connection_->connectTo(dialog->game(), pendingPassword_);
+        present(gameWindow_);
+    });
+    dialog->show();
+}
+
+void Shell::askAndSend(const std::vector<std::string>& lines, QWidget* parent,
+                       const std::function<void(const std::vector<std::string>&, bool)>& taken) {
+    if (!connection_->ready()) {
+        warn(parent, tr("Send to Game"),
+             connection_->sending() ? tr("A send to the game is still under way.")
+                                    : tr("Not connected to a game."),
+             "NotConnected");
+        return;
+    }
+    const GameEntry& game = connection_->game();
+    const SendSummary summary = summarize(lines, game.maxLineBytes, connection_->utf8());
+    const QLocale numbers(QLocale::English, QLocale::UnitedStates);
+    QString text =
+        tr("Send %1 lines (%2 characters) to %3 as %4?")
+            .arg(numbers.toString(qulonglong(summary.lines)),
+                 numbers.toString(qulonglong(summary.characters)), game.name(), game.character);
+    if (!summary.placeholders.empty())
+        text += u'\n' + (summary.placeholders.size() == 1 ? tr("Line %1 still holds the "
+                                                               "placeholder \"#\".")
+                                                          : tr("Lines %1 still hold the "
+                                                               "placeholder \"#\"."))
+                            .arg(lineList(summary.placeholders));
+    if (!summary.tooLong.empty())
+        text += u'\n' + (summary.tooLong.size() == 1 ? tr("Line %1 is longer than the %2 bytes "
+                                                          "the game takes.")
+                                                     : tr("Lines %1 are longer than the %2 bytes "
+                                                          "the game takes."))
+                            .arg(lineList(summary.tooLong),
+                                 numbers.toString(qulonglong(game.maxLineBytes)));
+    if (!summary.beyondCharacterSet.empty()) {
+        QStringList characters;
+        for (const std::string& c : summary.beyondCharacterSet)
+            characters << qs(c);
+        text += u'\n' + tr("The game did not agree to UTF-8 and cannot take these characters: "
+                           "%1.")
+                            .arg(characters.join(QStringLiteral(", ")));
+    }
+    QMessageBox* box =
+        openMessageBox(QMessageBox::Question, tr("Send to Game"), text,
+                       QMessageBox::Yes | QMessageBox::No, parent, QStringLiteral("SendQuestion"));
+    box->setDefaultButton(QMessageBox::Yes);
+    box->setTextFormat(Qt::PlainText);
+    connect(box, &QMessageBox::finished, this, [this, lines, taken](int answer) {
+        if (answer != QMessageBox::Yes || !connection_->ready())
+            return;
+        if (!gameWindow_)
+            gameWindow_ = new GameWindow(connection_);
+        present(gameWindow_);
+        gameWindow_->run(lines, taken);
+    });
+    box->show();
+}
+
+void Shell::sendForm(FileContent form, SendKind kind) {
+    EditorWindow* target = editor(form);
+    if (!target)
+        return;
+    Document& document = target->document();
+    const FormValues sent = document.values();
+    const std::optional<FormValues> before = document.baseline();
+    std::string text;
+    bool systemsLeft = false;
+    if (kind == SendKind::Full) {
+        text = exportForm(form, sent);
+    } else if (form == FileContent::Weapon) {
+        text = keelwright::exportWeaponChanges(
+            before ? std::optional(weaponFromTexts(*before)) : std::nullopt, weaponFromTexts(sent));
+    } else {
+        const ClassChanges changes = keelwright::exportClassChanges(
+            before ? std::optional(shipClassOf(*before)) : std::nullopt, shipClassOf(sent));
+        text = changes.text;
+        systemsLeft = !changes.systemsLeft.empty();
+        if (systemsLeft)
+            tellSystemsStay(changes.systemsLeft);
+    }
+    if (text.empty()) {
+        if (kind == SendKind::Changes && !systemsLeft)
+            tellNothingChanged(target);
+        return;
+    }
+    const std::vector<std::string> lines = linesToSend(text);
+    QPointer<Document> kept(&document);
+    askAndSend(lines, target,
+               [kept, form, before, sent,
+                count = lines.size()](const std::vector<std::string>& taken, bool whole) {
+                   if (kept)
+                       kept->taken(whole ? std::optional(sent)
+                                         : formTaken(form, before, sent, taken, count));
+               });
+}
+
+void Shell::sendText(const QString& text, QWidget* parent) {
+    const std::vector<std::string> lines = linesToSend(utf8(text));
+    if (lines.empty())
+        return;
+    askAndSend(lines, parent, {}); // an output window's text moves no baseline
+}
+
+} // namespace keelwright

@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# End to end by keyboard against a real game (Debian's TinyMUX on the loopback, a recorder in its
+# master room standing in for the space add-on): an edit, Connect, Ctrl+G sends the class and the
+# recorder holds exactly its lines; Undo and Ctrl+Shift+G send exactly the line changed back; with the
+# recorder halted the first line fails and nothing more reaches the game; a wrong password is
+# refused in the game's own words. The password is found in no file.
+set -euo pipefail
+program=${1:?usage: game.sh path/to/keelwright VERSION}
+version=${2:?usage: game.sh path/to/keelwright VERSION}
+data=$(cd "$(dirname "$0")/data" && pwd)
+
+source "$(dirname "$0")/x_session.sh"
+source "$(dirname "$0")/../support/tinymux_game.sh"
+trap 'game_stop; cleanup' EXIT
+game_start
+
+shown() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
+
+# Game > Connect..., the fields in their tab order, Return connects.
+connect_as() { # editor window, password
+    local dialog
+    focus_window "$1"
+    xdotool key --clearmodifiers alt+g
+    sleep 0.3
+    xdotool key c
+    dialog=$(wait_for_window "Connect to Game" 15)
+    focus_window "$dialog"
+    xdotool type --delay 20 "127.0.0.1"
+    xdotool key Tab ctrl+a
+    xdotool type --delay 20 "$game_port"
+    xdotool key Tab Tab
+    xdotool type --delay 20 "Builder"
+    xdotool key Tab
+    xdotool type --delay 20 "$2"
+    xdotool key Return
+    for _ in $(seq 50); do [[ -z "$(shown "Connect to Game")" ]] && break; sleep 0.1; done
+}
+
+# Sends with KEY from the editor and answers the question Yes (its default).
+send_by() { # editor window, key
+    local question
+    focus_window "$1"
+    xdotool key --clearmodifiers "$2"
+    question=$(wait_for_window "Send to Game" 15)
+    focus_window "$question"
+    xdotool key Return
+}
+
+expect_recorded() { # first line number, expected file (lines ended by CR LF)
+    local n=$1 line got
+    while IFS= read -r line; do
+        line=${line%$'\r'}
+        got=$(game_think "get(#3/L_$n)")
+        if [[ "$got" != "$line" ]]; then
+            echo "the game recorded line $n as:" >&2
+            printf '%s\n' "$got" | od -c | head -5 >&2
+            echo "not as sent:" >&2
+            printf '%s\n' "$line" | od -c | head -5 >&2
+            return 1
+        fi
+        n=$((n + 1))
+    done <"$2"
+}
+
+start_program "$data/galleon.txt"
+editor=$(wait_for_window "Keelwright $version" 30)
+focus_window "$editor"
+sleep 0.5
+# Max Hull, the third field of the first page: 500 becomes 5009.
+xdotool key --clearmodifiers Tab Tab Tab End 9
+sed 's#^\(@space/setclass 12/a:b=c/maxhull=\)500\r$#\15009\r#' "$data/galleon.txt" >"$workdir/sent.txt"
+connect_as "$editor" builderpw
+for _ in $(seq 100); do [[ "$(game_think 'conn(*Builder)')" != -1 ]] && break; sleep 0.1; done
+sleep 1 # the markers are set just after the login
+lines=$(grep -c '' "$workdir/sent.txt")
+send_by "$editor" ctrl+g
+game_wait_count "$lines" 30
+game_login
+expect_recorded 1 "$workdir/sent.txt"
+echo "Ctrl+G: the game holds exactly the class's $lines lines"
+
+# Undo puts Max Hull back: Send Changes sends that one line.
+focus_window "$editor"
+xdotool key --clearmodifiers ctrl+z
+sleep 0.3
+send_by "$editor" ctrl+shift+g
+game_wait_count $((lines + 1)) 15
+printf '@space/setclass 12/a:b=c/maxhull=500\r\n' >"$workdir/changed.txt"
+expect_recorded $((lines + 1)) "$workdir/changed.txt"
+echo "Ctrl+Shift+G: exactly the changed line"
+
+# Halted, the recorder takes nothing: the first line fails with the game's "Huh?", and the rest
+# are not sent (the recorder's count stays, and the game saw one command of the class).
+game_wizard '@set #3=HALT'
+send_by "$editor" ctrl+g
+sleep 2
+[[ "$(game_think 'get(#3/CNT)')" == $((lines + 1)) ]] || { echo "a halted recorder counted" >&2; exit 1; }
+echo "halted: the first line failed and the send stopped"
+
+# A wrong password: the game's own words, in a box titled "Connect to Game".
+connect_as "$editor" wrongpw
+refused=$(wait_for_window "Connect to Game" 15)
+focus_window "$refused"
+xdotool key Return
+echo "a wrong password is refused in a box of its own"
+
+stop_program
+if grep -rqa -e builderpw -e wrongpw "$HOME" "$workdir/app.log"; then
+    echo "a password was written to a file:" >&2
+    grep -rla -e builderpw -e wrongpw "$HOME" "$workdir/app.log" >&2
+    exit 1
+fi
+echo "no file holds the password"
