@@ -31,6 +31,14 @@ inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"';
 }
 
+// Waits up to `ms` for `actual` to equal `expected`, then checks it as GoogleTest sees it (a
+// failed QTRY_ macro of QTest records its failure where GoogleTest never looks).
+#define KW_WAIT_EQ(actual, expected, ms)                                                           \
+    do {                                                                                           \
+        (void)QTest::qWaitFor([&] { return (actual) == (expected); }, ms);                         \
+        ASSERT_EQ(actual, expected);                                                               \
+    } while (false)
+
 namespace keelwright::testing {
 
 // The visible top-level window of type T named `name`, waiting briefly for it to appear.

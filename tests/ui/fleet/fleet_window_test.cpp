@@ -64,14 +64,14 @@ TEST_F(FleetWindowTest, ListsAFolderAndFollowsItsChanges) {
     write("sub/deep.txt", shipClass("1")); // the number of a class in many.txt
     ASSERT_TRUE(QFile::link(folder.path(), folder.filePath("sub/loop"))); // a link loop
     window->showFolder(folder.path());
-    QTRY_COMPARE_WITH_TIMEOUT(rows(), 3, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(status(),
-                              "1 file and 3 records shown; 1 file holds no command; 1 "
-                              "file could not be read",
-                              5000);
+    KW_WAIT_EQ(rows(), 3, 5000);
+    KW_WAIT_EQ(status(),
+               "1 file and 3 records shown; 1 file holds no command; 1 "
+               "file could not be read",
+               5000);
 
     child<QCheckBox>(window, "chksubfolders")->setChecked(true);
-    QTRY_COMPARE_WITH_TIMEOUT(rows(), 4, 5000);
+    KW_WAIT_EQ(rows(), 4, 5000);
     // Class 1 stands in two files: a finding on both, naming the other.
     const QAbstractItemModel* model = child<QTableView>(window, "tblfleet")->model();
     int withFindings = 0;
@@ -83,7 +83,7 @@ TEST_F(FleetWindowTest, ListsAFolderAndFollowsItsChanges) {
     EXPECT_EQ(withFindings, 2);
 
     write("added.txt", shipClass("3"));
-    QTRY_COMPARE_WITH_TIMEOUT(rows(), 5, 5000);
+    KW_WAIT_EQ(rows(), 5, 5000);
     // The row a user stands on stays on its record while other files change.
     auto* table = child<QTableView>(window, "tblfleet");
     for (int r = 0; r < rows(); ++r) {
@@ -92,26 +92,26 @@ TEST_F(FleetWindowTest, ListsAFolderAndFollowsItsChanges) {
     }
     ASSERT_EQ(table->currentIndex().data().toString(), "3");
     write("many.txt", shipClass("1"));
-    QTRY_COMPARE_WITH_TIMEOUT(rows(), 3, 5000);
+    KW_WAIT_EQ(rows(), 3, 5000);
     EXPECT_EQ(table->currentIndex().data().toString(), "3");
     EXPECT_EQ(model->index(table->currentIndex().row(), FleetModel::File)
                   .data(Qt::ToolTipRole)
                   .toString(),
               QDir::toNativeSeparators(folder.filePath("added.txt")));
     ASSERT_TRUE(QFile::remove(folder.filePath("added.txt")));
-    QTRY_COMPARE_WITH_TIMEOUT(rows(), 2, 5000);
+    KW_WAIT_EQ(rows(), 2, 5000);
     ASSERT_TRUE(QFile::remove(folder.filePath("many.txt")));
     ASSERT_TRUE(QFile::remove(folder.filePath("sub/deep.txt")));
-    QTRY_COMPARE_WITH_TIMEOUT(rows(), 0, 5000);
+    KW_WAIT_EQ(rows(), 0, 5000);
     // Windows holds a watched folder open, and refuses to remove it; elsewhere it may go.
     if (folder.remove())
-        QTRY_VERIFY_WITH_TIMEOUT(status().endsWith("is gone."), 5000);
+        KW_WAIT_EQ(status().endsWith("is gone."), true, 5000);
 }
 
 TEST_F(FleetWindowTest, KeysLeadFromTheFilterToTheRecord) {
     write("many.txt", shipClass("1") + shipClass("2") + testing::kTorpedoLaserText);
     window->showFolder(folder.path());
-    QTRY_COMPARE_WITH_TIMEOUT(rows(), 3, 5000);
+    KW_WAIT_EQ(rows(), 3, 5000);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     QSignalSpy chosen(window.data(), &FleetWindow::recordChosen);

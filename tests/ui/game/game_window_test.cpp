@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: MIT
+// The connection and the Game window over a real socket, against a game in this process: each
+// line with its answer and status, a game that goes away in the middle of a send and Send the
+// Rest after a reconnect, and the Connect dialog by keyboard.
+#include "ui/game/game_window.h"
+
+#include "support/fake_game.h"
+#include "support/ui_helpers.h"
+#include "ui/game/connect_dialog.h"
+#include "ui/game/game_connection.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace keelwright {
+namespace {
+
+using testing::child;
+
+// A game on the loopback: each connection talks to a FakeGame of its own.
+class GameServer : public QObject {
+public:
+    GameServer() {
+        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost));
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* socket = server_.nextPendingConnection();
+            game = std::make_unique<testing::FakeGame>("Builder", "builderpw");
+            game->answer = answer;
+            testing::FakeGame* own = game.get();
+            socket->write(QByteArray::fromStdString(own->take()));
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket, own] {
+                const QByteArray bytes = socket->readAll();
+                own->receive({bytes.constData(), std::size_t(bytes.size())});
+                if (dropAt != 0 && own->commands().size() == dropAt) { // it goes, unanswering
+                    socket->abort();
+                    return;
+                }
+                socket->write(QByteArray::fromStdString(own->take()));
+            });
+        });
+    }
+    GameEntry entry() const {
+        GameEntry entry;
+        entry.host = QStringLiteral("127.0.0.1");
+        entry.port = server_.serverPort();
+        entry.character = QStringLiteral("Builder");
+        entry.settings.timeoutMs = 3000;
+        return entry;
+    }
+
+    std::function<std::vector<std::string>(const std::string&)> answer =
+        testing::FakeGame("", "").answer;
+    std::size_t dropAt = 0; // after this many commands of the logged-in game; 0: never
+    std::unique_ptr<testing::FakeGame> game;
+
+private:
+    QTcpServer server_;
+};
+
+QStringList statuses(const GameLinesModel& model) {
+    QStringList out;
+    for (int r = 0; r < model.rowCount(); ++r)
+        out << model.index(r, GameLinesModel::Status).data().toString();
+    return out;
+}
+
+TEST(GameWindow, EachLineShowsItsAnswerAndTheFirstFailureStops) {
+    GameServer server;
+    GameConnection connection;
+    GameWindow window(&connection);
+    window.show();
+    connection.connectTo(server.entry(), QStringLiteral("builderpw"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return connection.ready(); }, 5000))
+        << connection.statusText().toStdString();
+    EXPECT_EQ(child<QLabel>(&window, "lblstatus")->text(),
+              QStringLiteral("Connected to %1 as Builder").arg(server.entry().name()));
+    std::vector<std::string> taken;
+    bool whole = true;
+    window.run({"@space/setclass 1/name=A", "@nosuch", "@space/setclass 1/size=2"},
+               [&](const std::vector<std::string>& lines, bool all) {
+                   taken = lines;
+                   whole = all;
+               });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !connection.sending(); }, 5000));
+    EXPECT_EQ(statuses(*window.lines()).join(u','), "OK,Failed,Not sent");
+    EXPECT_EQ(taken, std::vector<std::string>{"@space/setclass 1/name=A"});
+    EXPECT_FALSE(whole);
+    EXPECT_EQ(window.lines()->index(1, GameLinesModel::Answer).data().toString(),
+              "Huh?  (Type \"help\" for help.)");
+    EXPECT_EQ(server.game->commands().back(), "@nosuch");
+    // The transcript shows the login with the password hidden, and holds it nowhere.
+    EXPECT_TRUE(window.transcript().contains("> connect Builder ********"));
+    EXPECT_FALSE(window.transcript().contains("builderpw"));
+    connection.disconnectFromGame();
+    EXPECT_EQ(child<QLabel>(&window, "lblstatus")->text(), "Not connected");
+}
+
+// The game goes in the middle of a send: the line in flight has no answer and may have reached
+// it; after a reconnect Send the Rest sends from there, and the whole run has taken effect.
+TEST(GameWindow, ALostConnectionIsSaidAndSendTheRestCompletesTheRun) {
+    GameServer server;
+    GameConnection connection;
+    GameWindow window(&connection);
+    window.show();
+    connection.connectTo(server.entry(), QStringLiteral("builderpw"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return connection.ready(); }, 5000))
+        << connection.statusText().toStdString();
+    server.dropAt = server.game->commands().size() + 2;
+    bool whole = false;
+    window.run({"@space/setclass 1/name=A", "@space/setclass 1/size=2", "@space/setclass 1/x=3"},
+               [&](const std::vector<std::string>&, bool all) { whole = all; });
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return connection.state() == GameConnection::State::Lost; }, 5000));
+    EXPECT_EQ(child<QLabel>(&window, "lblstatus")->text(), "Connection lost");
+    EXPECT_EQ(statuses(*window.lines()).join(u','), "OK,No answer,Not sent");
+    EXPECT_TRUE(child<QLabel>(&window, "lblnote")->text().contains("may have reached the game"));
+    server.dropAt = 0;
+    connection.reconnect();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return connection.ready(); }, 5000))
+        << connection.statusText().toStdString();
+    ASSERT_TRUE(child<QPushButton>(&window, "cmdrest")->isEnabled());
+    QTest::mouseClick(child<QPushButton>(&window, "cmdrest"), Qt::LeftButton);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return statuses(*window.lines()).join(u',') == "OK,OK,OK"; }, 5000));
+    EXPECT_EQ(statuses(*window.lines()).join(u','), "OK,OK,OK");
+    EXPECT_TRUE(whole);
+    const auto& sentAgain = server.game->commands();
+    EXPECT_EQ(std::vector<std::string>(sentAgain.end() - 2, sentAgain.end()),
+              (std::vector<std::string>{"@space/setclass 1/size=2", "@space/setclass 1/x=3"}));
+}
+
+TEST(ConnectDialog, FieldsByKeyboardWithTheirNamesAndAGameUsedBefore) {
+    GameEntry known;
+    known.host = QStringLiteral("game.example.org");
+    known.port = 4000;
+    known.character = QStringLiteral("Star Builder");
+    auto* dialog = new ConnectDialog({known});
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    EXPECT_EQ(dialog->windowTitle(), "Connect to Game");
+    auto* host = child<QLineEdit>(dialog, "txthost");
+    EXPECT_EQ(host->text(), "game.example.org"); // filled from the game used before
+    EXPECT_EQ(child<QSpinBox>(dialog, "txtport")->value(), 4000);
+    auto* password = child<QLineEdit>(dialog, "txtpassword");
+    EXPECT_EQ(password->echoMode(), QLineEdit::Password);
+    EXPECT_TRUE(password->text().isEmpty());
+    // Without TLS to another host than the loopback, the password travels unencrypted.
+    EXPECT_TRUE(child<QLabel>(dialog, "lblwarning")->isVisible());
+    child<QCheckBox>(dialog, "chktls")->setChecked(true);
+    EXPECT_FALSE(child<QLabel>(dialog, "lblwarning")->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host->hasFocus(); }, 2000));
+    QStringList order;
+    QWidget* w = host;
+    for (int steps = 0; order.size() < 6 && steps < 50; ++steps, w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().startsWith("qt_"))
+            order << w->objectName() + u'=' + w->accessibleName();
+    }
+    EXPECT_EQ(order.join(u'|'), "txthost=Host|txtport=Port|chktls=Secure connection (TLS)|"
+                                "txtcharacter=Character|txtpassword=Password|cmdconnect=");
+    EXPECT_TRUE(child<QPushButton>(dialog, "cmdconnect")->isDefault());
+    QTest::keyClicks(password, "secret");
+    QTest::keyClick(password, Qt::Key_Return);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->game().character, "Star Builder");
+    EXPECT_EQ(dialog->password(), "secret");
+    delete dialog;
+}
+
+} // namespace
+} // namespace keelwright
