@@ -22,7 +22,7 @@ run() { # what, program, arguments...
 
 run "core tests" "$build/tests/core/core_tests.exe"
 for tests in class_editor_tests output_window_tests weapon_editor_tests editor_tests fleet_tests \
-    shell_tests; do
+    game_tests shell_tests; do
     run "$tests" "$build/tests/ui/$tests.exe"
     [[ "$tests" == *_editor_tests || "$tests" == output_window_tests ]] || continue
     for scale in 1.5 2; do
@@ -32,7 +32,7 @@ for tests in class_editor_tests output_window_tests weapon_editor_tests editor_t
 done
 KEELWRIGHT_MONKEY_STEPS=${KEELWRIGHT_MONKEY_STEPS:-300} run "monkey" "$build/tests/monkey/monkey_tests.exe"
 
-for script in start_and_quit open_export_save undo_and_recover fleet; do
+for script in start_and_quit open_export_save undo_and_recover fleet game; do
     echo "== $script with keelwright.exe"
     if "$here/../e2e/$script.sh" "$program" "$version"; then
         passed=$((passed + 1))

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstddef>
 
 namespace keelwright {
 namespace {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/game/game_lines_model.h"
 
+#include <cstddef>
 #include <iterator>
 
 namespace keelwright {

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstddef>
 #include <utility>
 
 namespace keelwright {

@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
