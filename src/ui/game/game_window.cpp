@@ -48,6 +48,7 @@ GameWindow::GameWindow(GameConnection* connection, QWidget* parent)
     table_->setWordWrap(false);
     table_->setTabKeyNavigation(false);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() * 3 / 2);
     // The command as sent and the answer take the room; number and status what they need.
     QHeaderView* header = table_->horizontalHeader();
     header->setSectionResizeMode(GameLinesModel::Line, QHeaderView::ResizeToContents);
