@@ -21,8 +21,9 @@ done
 objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
 headers=$("$objdump" -p "$scratch/keelwright.exe")
 grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "keelwright.exe is no GUI program"
-# Windows' own DLLs: what a Windows installation has in System32 (the C runtime included).
+# Windows' own DLLs: what a Windows installation has in System32 (the C runtime, the network
+# and Schannel's included).
 others=$(grep 'DLL Name:' <<<"$headers" | awk '{print tolower($3)}' |
-    grep -vxE '(kernel32|user32|gdi32|gdiplus|shell32|ole32|oleaut32|advapi32|comdlg32|comctl32|imm32|winmm|ws2_32|uxtheme|dwmapi|version|shlwapi|setupapi|netapi32|userenv|wtsapi32|mpr|d3d9|d3d11|d3d12|dxgi|dwrite|d2d1|msvcrt|authz|shcore|crypt32|bcrypt|ntdll|winspool\.drv|api-ms-win-[a-z0-9-]+)\.dll' || true)
+    grep -vxE '(kernel32|user32|gdi32|gdiplus|shell32|ole32|oleaut32|advapi32|comdlg32|comctl32|imm32|winmm|ws2_32|uxtheme|dwmapi|version|shlwapi|setupapi|netapi32|userenv|wtsapi32|mpr|d3d9|d3d11|d3d12|dxgi|dwrite|d2d1|msvcrt|authz|shcore|crypt32|bcrypt|ntdll|winspool\.drv|iphlpapi|secur32|winhttp|dnsapi|ncrypt|api-ms-win-[a-z0-9-]+)\.dll' || true)
 [[ -z "$others" ]] || fail "keelwright.exe needs DLLs Windows does not have: $others"
 echo "the zip holds the program and its texts with CR LF; the program needs only Windows' DLLs"
