@@ -35,14 +35,20 @@ QString certificateFingerprint(const QSslCertificate& certificate) {
     return out;
 }
 
-GameConnection::GameConnection(QObject* parent)
-    : QObject(parent), socket_(new QSslSocket(this)), deadline_(new QTimer(this)) {
+GameConnection::GameConnection(QObject* parent) : QObject(parent), deadline_(new QTimer(this)) {
     deadline_->setSingleShot(true);
     connect(deadline_, &QTimer::timeout, this, [this] {
         if (session_)
             session_->tick(clock_.elapsed());
         pump();
     });
+}
+
+// The socket is made at the first connect: until then no network or TLS library is loaded.
+void GameConnection::makeSocket() {
+    if (socket_)
+        return;
+    socket_ = new QSslSocket(this);
     connect(socket_, &QSslSocket::connected, this, [this] {
         if (!game_.tls)
             start();
@@ -75,7 +81,8 @@ GameConnection::GameConnection(QObject* parent)
 
 GameConnection::~GameConnection() {
     closing_ = true;
-    socket_->abort();
+    if (socket_)
+        socket_->abort();
 }
 
 void GameConnection::connectTo(const GameEntry& game, const QString& password) {
@@ -85,6 +92,7 @@ void GameConnection::connectTo(const GameEntry& game, const QString& password) {
 }
 
 void GameConnection::reconnect() {
+    makeSocket();
     closing_ = true;
     socket_->abort();
     closing_ = false;
@@ -102,7 +110,8 @@ void GameConnection::reconnect() {
 
 void GameConnection::disconnectFromGame() {
     closing_ = true;
-    socket_->abort();
+    if (socket_)
+        socket_->abort();
     closing_ = false;
     if (session_)
         session_->closed();

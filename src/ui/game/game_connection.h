@@ -66,12 +66,13 @@ signals:
     void failed(const QString& why);
 
 private:
+    void makeSocket();
     void start();
     void readSome();
     void pump();
     void lost(const QString& why);
 
-    QSslSocket* socket_;
+    QSslSocket* socket_ = nullptr;
     QTimer* deadline_;
     QElapsedTimer clock_;
     std::unique_ptr<GameSession> session_;
