@@ -4,7 +4,9 @@
 # master room standing in for the space add-on): an edit, Connect, Ctrl+G sends the class and the
 # recorder holds exactly its lines; Undo and Ctrl+Shift+G send exactly the line changed back; with the
 # recorder halted the first line fails and nothing more reaches the game; a wrong password is
-# refused in the game's own words. The password is found in no file.
+# refused in the game's own words; over TLS (stunnel in front of the game) a certificate the
+# system does not trust is asked about once and a changed one refused. The password is found in
+# no file.
 set -euo pipefail
 program=${1:?usage: game.sh path/to/keelwright VERSION}
 version=${2:?usage: game.sh path/to/keelwright VERSION}
@@ -17,8 +19,9 @@ game_start
 
 shown() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
 
-# Game > Connect..., the fields in their tab order, Return connects.
-connect_as() { # editor window, password
+# Game > Connect..., "A new game" chosen above the fields, then the fields in their tab order;
+# Return connects.
+connect_as() { # editor window, password, port, tls (1 ticks the box)
     local dialog
     focus_window "$1"
     xdotool key --clearmodifiers alt+g
@@ -26,15 +29,24 @@ connect_as() { # editor window, password
     xdotool key c
     dialog=$(wait_for_window "Connect to Game" 15)
     focus_window "$dialog"
+    xdotool key shift+Tab Home Tab
     xdotool type --delay 20 "127.0.0.1"
     xdotool key Tab ctrl+a
-    xdotool type --delay 20 "$game_port"
-    xdotool key Tab Tab
+    xdotool type --delay 20 "${3:-$game_port}"
+    xdotool key Tab
+    [[ "${4:-}" == 1 ]] && xdotool key space
+    xdotool key Tab
     xdotool type --delay 20 "Builder"
     xdotool key Tab
     xdotool type --delay 20 "$2"
     xdotool key Return
     for _ in $(seq 50); do [[ -z "$(shown "Connect to Game")" ]] && break; sleep 0.1; done
+}
+connected() { [[ "$(game_think 'conn(*Builder)')" != -1 ]]; }
+wait_connected() {
+    for _ in $(seq 100); do connected && break; sleep 0.1; done
+    connected || { echo "Builder did not log in" >&2; return 1; }
+    sleep 1 # the markers are set just after the login
 }
 
 # Sends with KEY from the editor and answers the question Yes (its default).
@@ -71,8 +83,7 @@ sleep 0.5
 xdotool key --clearmodifiers Tab Tab Tab End 9
 sed 's#^\(@space/setclass 12/a:b=c/maxhull=\)500\r$#\15009\r#' "$data/galleon.txt" >"$workdir/sent.txt"
 connect_as "$editor" builderpw
-for _ in $(seq 100); do [[ "$(game_think 'conn(*Builder)')" != -1 ]] && break; sleep 0.1; done
-sleep 1 # the markers are set just after the login
+wait_connected
 lines=$(grep -c '' "$workdir/sent.txt")
 send_by "$editor" ctrl+g
 game_wait_count "$lines" 30
@@ -103,7 +114,51 @@ connect_as "$editor" wrongpw
 refused=$(wait_for_window "Connect to Game" 15)
 focus_window "$refused"
 xdotool key Return
+connected && { echo "a wrong password logged in" >&2; exit 1; }
 echo "a wrong password is refused in a box of its own"
+
+# TLS through stunnel with a certificate made now: asked about once (No is the default, Alt+Y
+# trusts it), then a line sent over it; a changed certificate is refused.
+tls_port=$((game_port + 1))
+start_tls() { # name of the certificate to make
+    [[ -n "${tunnel:-}" ]] && kill "$tunnel" 2>/dev/null && wait "$tunnel" 2>/dev/null
+    openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=$1" \
+        -keyout "$workdir/$1.key" -out "$workdir/$1.pem" 2>/dev/null
+    printf 'foreground = yes\npid =\n[game]\naccept = 127.0.0.1:%s\nconnect = 127.0.0.1:%s\ncert = %s\nkey = %s\n' \
+        "$tls_port" "$game_port" "$workdir/$1.pem" "$workdir/$1.key" >"$workdir/$1.conf"
+    stunnel4 "$workdir/$1.conf" >"$workdir/stunnel.log" 2>&1 &
+    tunnel=$!
+    for _ in $(seq 50); do (exec 6<>"/dev/tcp/127.0.0.1/$tls_port") 2>/dev/null && break; sleep 0.1; done
+}
+trap '[[ -n "${tunnel:-}" ]] && kill "$tunnel" 2>/dev/null; game_stop; cleanup' EXIT
+start_tls first
+game_wizard '@set #3=!HALT'
+connect_as "$editor" builderpw "$tls_port" 1
+question=$(wait_for_window "Untrusted Certificate" 15)
+focus_window "$question"
+xdotool key --clearmodifiers alt+y
+wait_connected
+focus_window "$editor"
+xdotool key --clearmodifiers ctrl+y # Redo: the hull is 5009 again
+sleep 0.3
+send_by "$editor" ctrl+shift+g
+game_wait_count $((lines + 2)) 15
+printf '@space/setclass 12/a:b=c/maxhull=5009\r\n' >"$workdir/tls.txt"
+expect_recorded $((lines + 2)) "$workdir/tls.txt"
+echo "TLS: the certificate trusted once, a line sent over it"
+focus_window "$editor"
+xdotool key --clearmodifiers alt+g
+sleep 0.3
+xdotool key d # Disconnect
+for _ in $(seq 50); do connected || break; sleep 0.1; done
+start_tls second
+connect_as "$editor" builderpw "$tls_port" 1
+refused=$(wait_for_window "Untrusted Certificate" 15)
+focus_window "$refused"
+xdotool key Return
+sleep 1
+connected && { echo "a changed certificate was taken" >&2; exit 1; }
+echo "TLS: a changed certificate is refused"
 
 stop_program
 if grep -rqa -e builderpw -e wrongpw "$HOME" "$workdir/app.log"; then

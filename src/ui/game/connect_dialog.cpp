@@ -96,10 +96,9 @@ ConnectDialog::ConnectDialog(const QList<GameEntry>& games, QWidget* parent)
     host_->setFocus(Qt::OtherFocusReason);
 }
 
+// A game used before fills the fields; "A new game" empties them.
 void ConnectDialog::fill(int index) {
-    if (index < 1 || index > games_.size())
-        return;
-    const GameEntry& game = games_[index - 1];
+    const GameEntry game = index >= 1 && index <= games_.size() ? games_[index - 1] : GameEntry{};
     host_->setText(game.host);
     port_->setValue(game.port);
     tls_->setChecked(game.tls);
