@@ -39,6 +39,16 @@ QString lineList(const std::vector<std::size_t>& lines) {
     return numbers.value(0);
 }
 
+// The Game window comes forward without taking the keyboard: the builder goes on in the editor
+// that sent, and the window shows how the send goes.
+void showAlongside(QWidget* window) {
+    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    if (window->isMinimized())
+        window->showNormal();
+    window->show();
+    window->raise();
+}
+
 void warn(QWidget* parent, const QString& title, const QString& text, const char* name) {
     QMessageBox* box = openMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent,
                                       QString::fromLatin1(name));
@@ -115,7 +125,7 @@ void Shell::showConnectDialog(QWidget* parent) {
         if (!gameWindow_)
             gameWindow_ = new GameWindow(connection_);
         connection_->connectTo(dialog->game(), pendingPassword_);
-        present(gameWindow_);
+        showAlongside(gameWindow_);
     });
     dialog->show();
 }
@@ -167,7 +177,7 @@ void Shell::askAndSend(const std::vector<std::string>& lines, QWidget* parent,
             return;
         if (!gameWindow_)
             gameWindow_ = new GameWindow(connection_);
-        present(gameWindow_);
+        showAlongside(gameWindow_);
         gameWindow_->run(lines, taken);
     });
     box->show();
