@@ -58,19 +58,6 @@ if ! cmp -s "$folder/many.txt" "$workdir/expected.txt"; then
 fi
 echo "one record saved in place, every other byte as it was"
 
-# Saving sends nothing to the game: Export Changes still writes the changed line, and only it.
-shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
-press_until "$weapon" ctrl+shift+e shown "Copy and Paste this to MUSH" ||
-    { echo "Export Changes after Save wrote nothing" >&2; exit 1; }
-save_output_as "$HOME/saved-changes.txt"
-printf '@space/setweapon 7:x/name=Lance / Mk =2 7\r\n' >"$workdir/changes.txt"
-if ! cmp -s "$HOME/saved-changes.txt" "$workdir/changes.txt"; then
-    echo "Export Changes after Save wrote:" >&2
-    od -c "$HOME/saved-changes.txt" | head -10 >&2
-    exit 1
-fi
-echo "after Save, Export Changes writes the change still to be sent"
-
 # An unsaved edit, then back to the fleet: the weapon is found by its new name, and opening it
 # asks first. Wine keeps the window it last activated in front, so there the fleet is not gone
 # back to: its rows follow changes in the window tests.
@@ -87,6 +74,19 @@ if [[ -z "$windows" ]]; then
     focus_window "$weapon"
     xdotool key --clearmodifiers BackSpace # nothing unsaved, so nothing kept
 fi
+
+# Saving sends nothing to the game: Export Changes still writes the changed line, and only it.
+shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+press_until "$weapon" ctrl+shift+e shown "Copy and Paste this to MUSH" ||
+    { echo "Export Changes after Save wrote nothing" >&2; exit 1; }
+save_output_as "$HOME/saved-changes.txt"
+printf '@space/setweapon 7:x/name=Lance / Mk =2 7\r\n' >"$workdir/changes.txt"
+if ! cmp -s "$HOME/saved-changes.txt" "$workdir/changes.txt"; then
+    echo "Export Changes after Save wrote:" >&2
+    od -c "$HOME/saved-changes.txt" | head -10 >&2
+    exit 1
+fi
+echo "after Save, Export Changes writes the change still to be sent"
 stop_program
 cmp -s "$folder/many.txt" "$workdir/expected.txt" || { echo "the file changed again" >&2; exit 1; }
 
