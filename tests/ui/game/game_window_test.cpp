@@ -76,14 +76,21 @@ QStringList statuses(const GameLinesModel& model) {
     return out;
 }
 
-TEST(GameWindow, EachLineShowsItsAnswerAndTheFirstFailureStops) {
+// A Game window over a connection logged in to the game on the loopback.
+class GameWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.show();
+        connection.connectTo(server.entry(), QStringLiteral("builderpw"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return connection.ready(); }, 5000))
+            << connection.statusText().toStdString();
+    }
     GameServer server;
     GameConnection connection;
-    GameWindow window(&connection);
-    window.show();
-    connection.connectTo(server.entry(), QStringLiteral("builderpw"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return connection.ready(); }, 5000))
-        << connection.statusText().toStdString();
+    GameWindow window{&connection};
+};
+
+TEST_F(GameWindowTest, EachLineShowsItsAnswerAndTheFirstFailureStops) {
     EXPECT_EQ(child<QLabel>(&window, "lblstatus")->text(),
               QStringLiteral("Connected to %1 as Builder").arg(server.entry().name()));
     std::vector<std::string> taken;
@@ -109,14 +116,7 @@ TEST(GameWindow, EachLineShowsItsAnswerAndTheFirstFailureStops) {
 
 // The game goes in the middle of a send: the line in flight has no answer and may have reached
 // it; after a reconnect Send the Rest sends from there, and the whole run has taken effect.
-TEST(GameWindow, ALostConnectionIsSaidAndSendTheRestCompletesTheRun) {
-    GameServer server;
-    GameConnection connection;
-    GameWindow window(&connection);
-    window.show();
-    connection.connectTo(server.entry(), QStringLiteral("builderpw"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return connection.ready(); }, 5000))
-        << connection.statusText().toStdString();
+TEST_F(GameWindowTest, ALostConnectionIsSaidAndSendTheRestCompletesTheRun) {
     server.dropAt = server.game->commands().size() + 2;
     bool whole = false;
     window.run({"@space/setclass 1/name=A", "@space/setclass 1/size=2", "@space/setclass 1/x=3"},
