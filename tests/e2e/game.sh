@@ -75,6 +75,17 @@ expect_recorded() { # first line number, expected file (lines ended by CR LF)
     done <"$2"
 }
 
+# KEY in the editor (Undo, Redo), then Send Changes: the game records exactly LINE as line N.
+change_and_send() { # key, n, line
+    focus_window "$editor"
+    xdotool key --clearmodifiers "$1"
+    sleep 0.3
+    send_by "$editor" ctrl+shift+g
+    game_wait_count "$2" 15
+    printf '%s\r\n' "$3" >"$workdir/changed.txt"
+    expect_recorded "$2" "$workdir/changed.txt"
+}
+
 start_program "$data/galleon.txt"
 editor=$(wait_for_window "Keelwright $version" 30)
 focus_window "$editor"
@@ -92,13 +103,7 @@ expect_recorded 1 "$workdir/sent.txt"
 echo "Ctrl+G: the game holds exactly the class's $lines lines"
 
 # Undo puts Max Hull back: Send Changes sends that one line.
-focus_window "$editor"
-xdotool key --clearmodifiers ctrl+z
-sleep 0.3
-send_by "$editor" ctrl+shift+g
-game_wait_count $((lines + 1)) 15
-printf '@space/setclass 12/a:b=c/maxhull=500\r\n' >"$workdir/changed.txt"
-expect_recorded $((lines + 1)) "$workdir/changed.txt"
+change_and_send ctrl+z $((lines + 1)) '@space/setclass 12/a:b=c/maxhull=500'
 echo "Ctrl+Shift+G: exactly the changed line"
 
 # Halted, the recorder takes nothing: the first line fails with the game's "Huh?", and the rest
@@ -140,13 +145,7 @@ if [[ -z "$windows" ]]; then
     focus_window "$question"
     xdotool key --clearmodifiers alt+y
     wait_connected
-    focus_window "$editor"
-    xdotool key --clearmodifiers ctrl+y # Redo: the hull is 5009 again
-    sleep 0.3
-    send_by "$editor" ctrl+shift+g
-    game_wait_count $((lines + 2)) 15
-    printf '@space/setclass 12/a:b=c/maxhull=5009\r\n' >"$workdir/tls.txt"
-    expect_recorded $((lines + 2)) "$workdir/tls.txt"
+    change_and_send ctrl+y $((lines + 2)) '@space/setclass 12/a:b=c/maxhull=5009' # Redo
     echo "TLS: the certificate trusted once, a line sent over it"
     focus_window "$editor"
     xdotool key --clearmodifiers alt+g
