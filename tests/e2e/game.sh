@@ -14,66 +14,9 @@ data=$(cd "$(dirname "$0")/data" && pwd)
 
 source "$(dirname "$0")/x_session.sh"
 source "$(dirname "$0")/../support/tinymux_game.sh"
+source "$(dirname "$0")/game_by_keyboard.sh"
 trap 'game_stop; cleanup' EXIT
 game_start
-
-shown() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
-
-# Game > Connect..., "A new game" chosen above the fields, then the fields in their tab order;
-# Return connects.
-connect_as() { # editor window, password, port, tls (1 ticks the box)
-    local dialog
-    focus_window "$1"
-    xdotool key --clearmodifiers alt+g
-    sleep 0.3
-    xdotool key c
-    dialog=$(wait_for_window "Connect to Game" 15)
-    focus_window "$dialog"
-    xdotool key shift+Tab Home Tab
-    xdotool type --delay 20 "127.0.0.1"
-    xdotool key Tab ctrl+a
-    xdotool type --delay 20 "${3:-$game_port}"
-    xdotool key Tab
-    [[ "${4:-}" == 1 ]] && xdotool key space
-    xdotool key Tab
-    xdotool type --delay 20 "Builder"
-    xdotool key Tab
-    xdotool type --delay 20 "$2"
-    xdotool key Return
-    for _ in $(seq 50); do [[ -z "$(shown "Connect to Game")" ]] && break; sleep 0.1; done
-}
-connected() { [[ "$(game_think 'conn(*Builder)')" != -1 ]]; }
-wait_connected() {
-    for _ in $(seq 100); do connected && break; sleep 0.1; done
-    connected || { echo "Builder did not log in" >&2; return 1; }
-    sleep 1 # the markers are set just after the login
-}
-
-# Sends with KEY from the editor and answers the question Yes (its default).
-send_by() { # editor window, key
-    local question
-    focus_window "$1"
-    xdotool key --clearmodifiers "$2"
-    question=$(wait_for_window "Send to Game" 15)
-    focus_window "$question"
-    xdotool key Return
-}
-
-expect_recorded() { # first line number, expected file (lines ended by CR LF)
-    local n=$1 line got
-    while IFS= read -r line; do
-        line=${line%$'\r'}
-        got=$(game_think "get(#3/L_$n)")
-        if [[ "$got" != "$line" ]]; then
-            echo "the game recorded line $n as:" >&2
-            printf '%s\n' "$got" | od -c | head -5 >&2
-            echo "not as sent:" >&2
-            printf '%s\n' "$line" | od -c | head -5 >&2
-            return 1
-        fi
-        n=$((n + 1))
-    done <"$2"
-}
 
 # KEY in the editor (Undo, Redo), then Send Changes: the game records exactly LINE as line N.
 change_and_send() { # key, n, line

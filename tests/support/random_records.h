@@ -16,11 +16,14 @@
 
 namespace keelwright::testing {
 
+// Windows1252: every text is one that code page can hold. Game: what a MUSH keeps of a line it
+// is sent (it drops tabs and the characters it does not print: plane 3, tags, private use).
+enum class Alphabet { Unicode, Windows1252, Game };
+
 class RecordGenerator {
 public:
-    // With `windows1252`, every text is one that code page can hold.
-    explicit RecordGenerator(unsigned seed, bool windows1252 = false)
-        : random_(seed), windows1252_(windows1252) {}
+    explicit RecordGenerator(unsigned seed, Alphabet alphabet = Alphabet::Unicode)
+        : random_(seed), alphabet_(alphabet) {}
 
     std::string text(std::size_t maxPieces = 6) {
         std::string out;
@@ -96,13 +99,25 @@ private:
         static constexpr std::array<std::string_view, 18> codePage = {
             "a", "Z", "7", " ", "/", "=", ":",      "#",    "\t",
             "é", "ß", "€", "Š", "“", "”", "/name=", "=aft", " :tachyon/name="};
-        if (windows1252_)
+        // Of the first twenty, the tab and the last four are not printed by a game.
+        static constexpr std::array<std::size_t, 15> printedInGame = {0, 1,  2,  3,  4,  5,  6, 7,
+                                                                      8, 10, 11, 12, 13, 14, 15};
+        switch (alphabet_) {
+        case Alphabet::Windows1252:
             return std::string(codePage[pick(codePage.size())]);
+        case Alphabet::Game: {
+            const std::size_t at = pick(printedInGame.size() + unicode.size() - 20);
+            return std::string(unicode[at < printedInGame.size() ? printedInGame[at]
+                                                                 : at - printedInGame.size() + 20]);
+        }
+        case Alphabet::Unicode:
+            break;
+        }
         return std::string(unicode[pick(unicode.size())]);
     }
 
     std::mt19937 random_;
-    bool windows1252_;
+    Alphabet alphabet_;
 };
 
 } // namespace keelwright::testing

@@ -4,7 +4,8 @@
 # stands in for the space add-on (every "@space/..." command a player sends is kept, exactly, in
 # &L_1, &L_2, ... and counted in &CNT), and a wizard character "Builder" for Keelwright to log in
 # as. The game is stopped by its PID when the test ends, however it ends.
-#   game_start [quota]   starts it; $game_port, $game_pid. "default" keeps the game's own quota
+#   game_start [quota [port]]  starts it; $game_port, $game_pid. "default" keeps the game's own
+#                        quota; a port given starts it again where it was
 #   game_think EXPR      what `think EXPR` says, as Wizard
 #   game_wizard CMD...   sends commands as Wizard
 #   game_stop
@@ -13,7 +14,10 @@ game_pid=
 game_port=
 
 game_stop() {
-    [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null && wait "$game_pid" 2>/dev/null
+    if [[ -n "$game_pid" ]]; then
+        kill "$game_pid" 2>/dev/null || true
+        wait "$game_pid" 2>/dev/null || true
+    fi
     game_pid=
     [[ -n "$game_dir" ]] && rm -rf "$game_dir"
     game_dir=
@@ -59,12 +63,13 @@ game_think() { # on the open connection if there is one, else on a new one
 }
 
 game_start() {
-    local quota=${1:-raised} port
+    local quota=${1:-raised} port=${2:-}
     game_dir=$(mktemp -d)
     cp -r /usr/share/tinymux/game "$game_dir/"
     ln -s /usr/lib/tinymux/game/bin "$game_dir/game/bin"
     rm -f "$game_dir/game/data/netmux.db"
     for _ in $(seq 50); do
+        [[ -n "${2:-}" ]] && break
         port=$((20000 + RANDOM % 30000))
         (exec 6<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null || break
     done
