@@ -2,7 +2,7 @@
 # Sourced by the end-to-end tests that send to a real game (after x_session.sh and
 # tinymux_game.sh): Connect, Send and the recorder's lines, by keyboard.
 
-shown() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
+shown() { { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; } | head -n1; }
 
 # Game > Connect..., "A new game" chosen above the fields, then the fields in their tab order;
 # Return connects.

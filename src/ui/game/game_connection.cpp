@@ -11,10 +11,12 @@
 namespace keelwright {
 namespace {
 
-// Read in bites, each followed by a turn of the event loop: a game that floods cannot hold the
-// windows still.
-constexpr qint64 kReadBite = 64 * 1024;
-constexpr int kBitesPerTurn = 16;
+// Read in small bites for a few milliseconds, then a turn of the event loop: a game that floods
+// cannot hold the windows still, whatever its lines cost to show. What is not yet read waits in
+// the network, not here.
+constexpr qint64 kReadBite = 16 * 1024;
+constexpr qint64 kReadingPerTurnMs = 20;
+constexpr qint64 kReadBuffer = 1024 * 1024;
 // A game that reads nothing of what it is sent (negotiation answers pile up) is left.
 constexpr qint64 kMaxUnwritten = 1024 * 1024;
 
@@ -49,6 +51,7 @@ void GameConnection::makeSocket() {
     if (socket_)
         return;
     socket_ = new QSslSocket(this);
+    socket_->setReadBufferSize(kReadBuffer);
     connect(socket_, &QSslSocket::connected, this, [this] {
         if (!game_.tls)
             start();
@@ -132,7 +135,9 @@ void GameConnection::start() {
 void GameConnection::readSome() {
     if (!session_)
         return;
-    for (int bite = 0; bite < kBitesPerTurn && socket_->bytesAvailable() > 0; ++bite) {
+    QElapsedTimer turn;
+    turn.start();
+    while (socket_->bytesAvailable() > 0 && turn.elapsed() < kReadingPerTurnMs) {
         const QByteArray bytes = socket_->read(kReadBite);
         session_->receive({bytes.constData(), std::size_t(bytes.size())}, clock_.elapsed());
         pump();
@@ -194,15 +199,20 @@ void GameConnection::pump() {
 }
 
 void GameConnection::lost(const QString& why) {
-    if (closing_ || state_ == State::NotConnected)
+    if (closing_ || state_ == State::NotConnected || state_ == State::Lost)
         return;
     const bool wasUp = state_ == State::Connected;
+    // Settled before the session's last words are pumped, which may find the socket wanting
+    // again: the connection is lost once. Aborting drops what the game would not read.
+    state_ = wasUp ? State::Lost : State::NotConnected;
+    closing_ = true;
+    socket_->abort();
+    closing_ = false;
     if (session_) {
         session_->closed();
         pump();
     }
     deadline_->stop();
-    state_ = wasUp ? State::Lost : State::NotConnected;
     loggedIn_ = false;
     emit stateChanged();
     if (!wasUp)

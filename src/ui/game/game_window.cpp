@@ -14,6 +14,9 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -23,9 +26,24 @@
 namespace keelwright {
 namespace {
 
-// The other output kept on screen, and in the transcript: the last lines of it.
+// The other output kept on screen, and in the transcript: the last lines of it, and no more
+// characters than these (a game may send line after line of 64 KiB).
 constexpr int kOutputLinesKept = 5000;
+constexpr int kOutputCharactersKept = 1 << 20;
 constexpr qsizetype kTranscriptLinesKept = 20000;
+// Laying out a line costs time by its length: longer ones are shown cut (no game line of use is
+// longer); the transcript keeps them whole.
+constexpr qsizetype kOutputLineShown = 4000;
+constexpr qsizetype kTranscriptCharactersKept = 4 << 20;
+
+void dropOldestBeyond(QPlainTextEdit* text, int characters) {
+    QTextDocument* document = text->document();
+    while (document->characterCount() > characters && document->blockCount() > 1) {
+        QTextCursor oldest(document->firstBlock());
+        oldest.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+        oldest.removeSelectedText();
+    }
+}
 
 } // namespace
 
@@ -99,7 +117,12 @@ GameWindow::GameWindow(GameConnection* connection, QWidget* parent)
     connect(connection_, &GameConnection::sendFinished, this, &GameWindow::finished);
     connect(connection_, &GameConnection::stateChanged, this, &GameWindow::showState);
     connect(connection_, &GameConnection::output, this, [this](const QString& line) {
-        output_->appendPlainText(line);
+        output_->appendPlainText(line.size() <= kOutputLineShown
+                                     ? line
+                                     : line.first(kOutputLineShown) +
+                                           tr(" [%n more characters in the transcript]", nullptr,
+                                              int(line.size() - kOutputLineShown)));
+        dropOldestBeyond(output_, kOutputCharactersKept);
         log(QStringLiteral("< ") + line);
     });
     connect(connection_, &GameConnection::sent, this,
@@ -109,8 +132,12 @@ GameWindow::GameWindow(GameConnection* connection, QWidget* parent)
 
 void GameWindow::log(const QString& line) {
     transcript_ << line;
-    if (transcript_.size() > kTranscriptLinesKept)
-        transcript_.remove(0, transcript_.size() - kTranscriptLinesKept);
+    transcriptCharacters_ += line.size();
+    qsizetype drop = 0;
+    while (drop < transcript_.size() - 1 && (transcript_.size() - drop > kTranscriptLinesKept ||
+                                             transcriptCharacters_ > kTranscriptCharactersKept))
+        transcriptCharacters_ -= transcript_[drop++].size();
+    transcript_.remove(0, drop);
 }
 
 void GameWindow::run(const std::vector<std::string>& lines, Taken taken) {

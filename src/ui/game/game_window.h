@@ -61,6 +61,7 @@ private:
     std::vector<int> sending_; // the rows of the model the connection's send stands for
     Taken taken_;
     QStringList transcript_;
+    qsizetype transcriptCharacters_ = 0;
 };
 
 } // namespace keelwright

@@ -13,10 +13,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +40,7 @@ public:
         EXPECT_TRUE(server_.listen(QHostAddress::LocalHost));
         connect(&server_, &QTcpServer::newConnection, this, [this] {
             QTcpSocket* socket = server_.nextPendingConnection();
+            latest = socket;
             game = std::make_unique<testing::FakeGame>("Builder", "builderpw");
             game->answer = answer;
             testing::FakeGame* own = game.get();
@@ -64,6 +69,7 @@ public:
         testing::FakeGame("", "").answer;
     std::size_t dropAt = 0; // after this many commands of the logged-in game; 0: never
     std::unique_ptr<testing::FakeGame> game;
+    QPointer<QTcpSocket> latest; // to page the player: the game's other output
 
 private:
     QTcpServer server_;
@@ -139,6 +145,25 @@ TEST_F(GameWindowTest, ALostConnectionIsSaidAndSendTheRestCompletesTheRun) {
     const auto& sentAgain = server.game->commands();
     EXPECT_EQ(std::vector<std::string>(sentAgain.end() - 2, sentAgain.end()),
               (std::vector<std::string>{"@space/setclass 1/size=2", "@space/setclass 1/x=3"}));
+}
+
+// A game that pages line after line of 40,000 characters: the window shows each one cut, and the
+// transcript keeps the newest of them whole, within its bound.
+TEST_F(GameWindowTest, OtherOutputIsKeptWithinBounds) {
+    const int lines = 300;
+    for (int i = 0; i < lines; ++i)
+        server.latest->write(QByteArray::number(i) + QByteArray(40000, 'p') + "\r\n");
+    const QString last = QString::number(lines - 1) + QString(40000, u'p');
+    // On screen, each line is shown cut, and says so.
+    auto* output = child<QPlainTextEdit>(&window, "txtoutput");
+    KW_WAIT_EQ(output->document()->lastBlock().text(),
+               last.first(4000) + " [36003 more characters in the transcript]", 20000);
+    EXPECT_LE(output->document()->characterCount(), (1 << 20) + 4100);
+    EXPECT_GT(output->document()->blockCount(), 200);
+    const QString transcript = window.transcript();
+    EXPECT_LE(transcript.size(), (4 << 20) + last.size() + 2);
+    EXPECT_GT(transcript.size(), 4 << 19);
+    EXPECT_TRUE(transcript.endsWith("< " + last + "\n"));
 }
 
 TEST(ConnectDialog, FieldsByKeyboardWithTheirNamesAndAGameUsedBefore) {
