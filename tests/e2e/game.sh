@@ -59,15 +59,14 @@ echo "halted: the first line failed and the send stopped"
 
 # A wrong password: the game's own words, in a box titled "Connect to Game".
 connect_as "$editor" wrongpw
-refused=$(wait_for_window "Connect to Game" 15)
-focus_window "$refused"
-xdotool key Return
+answer_box "Connect to Game" Return
 connected && { echo "a wrong password logged in" >&2; exit 1; }
 echo "a wrong password is refused in a box of its own"
 
 # TLS through stunnel with a certificate made now: asked about once (No is the default, Alt+Y
-# trusts it), then a line sent over it; a changed certificate is refused. On X11 only for now:
-# under Wine the question comes when tried by hand, but this test's keys do not yet reach it.
+# trusts it), then a line sent over it; a changed certificate is refused. On X11 only: under Wine
+# the question comes and Alt+Y trusts it when this is the first connection of the run, but after
+# the wrong password's box the next Connect dialog is found and then gone before the keys reach it.
 if [[ -z "$windows" ]]; then
     tls_port=$((game_port + 1))
     start_tls() { # name of the certificate to make
@@ -84,9 +83,7 @@ if [[ -z "$windows" ]]; then
     start_tls first
     game_wizard '@set #3=!HALT'
     connect_as "$editor" builderpw "$tls_port" 1
-    question=$(wait_for_window "Untrusted Certificate" 15)
-    focus_window "$question"
-    xdotool key --clearmodifiers alt+y
+    answer_box "Untrusted Certificate" alt+y
     wait_connected
     change_and_send ctrl+y $((lines + 2)) '@space/setclass 12/a:b=c/maxhull=5009' # Redo
     echo "TLS: the certificate trusted once, a line sent over it"
@@ -97,9 +94,7 @@ if [[ -z "$windows" ]]; then
     for _ in $(seq 50); do connected || break; sleep 0.1; done
     start_tls second
     connect_as "$editor" builderpw "$tls_port" 1
-    refused=$(wait_for_window "Untrusted Certificate" 15)
-    focus_window "$refused"
-    xdotool key Return
+    answer_box "Untrusted Certificate" Return
     sleep 1
     connected && { echo "a changed certificate was taken" >&2; exit 1; }
     echo "TLS: a changed certificate is refused"

@@ -60,3 +60,11 @@ expect_recorded() { # first line number, expected file (lines ended by CR LF)
     done <"$2"
 }
 
+
+# Answers the box titled TITLE with KEY, again if need be, until it is gone.
+answer_box() { # title, key
+    local box
+    box=$(wait_for_window "$1" 15)
+    press_until "$box" "$2" eval '[[ -z "$(shown "$1")" ]]' ||
+        { echo "the box '$1' stays after $2" >&2; return 1; }
+}

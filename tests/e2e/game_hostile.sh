@@ -26,38 +26,42 @@ largest=$start_size
 
 for mode in flood iac silent; do
     connect_as "$editor" builderpw "$port"
-    # While the game goes on, the editor answers: Help > About, and Return closes its box.
+    # While the game goes on, the editor answers: Help > About, and Return closes its box. The
+    # refusal's box may come up in between and take a key: it is gone then with the connection.
     deadline=$((SECONDS + 25))
-    refused= refused_by_keys=
-    while ((SECONDS < deadline)); do
-        refused=$(shown "Connect to Game")
-        [[ -n "$refused" ]] && break
+    refused=
+    while ((SECONDS < deadline)) && [[ -z "$refused" ]]; do
+        if [[ -n "$(shown "Connect to Game")" ]]; then
+            answer_box "Connect to Game" Return
+            refused=1
+            break
+        fi
         size=$(resident)
         ((size > largest)) && largest=$size
         focus_window "$editor"
         xdotool key --clearmodifiers alt+h Return
         about=
         for _ in $(seq 25); do about=$(shown About) && [[ -n "$about" ]] && break; sleep 0.2; done
-        if [[ -z "$about" ]]; then
-            # Unless the refusal came first and took the keys: then its box is there, or gone
-            # with the game's connection.
-            [[ -n "$(shown "Connect to Game")" ]] && continue
-            refused_by_keys=$(grep -sx "$mode" "$workdir/port.closed" || true)
-            [[ -n "$refused_by_keys" ]] && break
-            echo "$mode: the editor did not answer within 5 s" >&2
-            exit 1
+        if [[ -n "$about" ]]; then
+            answer_box About Return
+        elif [[ -z "$(shown "Connect to Game")" ]]; then # unless the refusal took the keys
+            for _ in $(seq 15); do grep -qsx "$mode" "$workdir/port.closed" && break; sleep 0.2; done
+            grep -qsx "$mode" "$workdir/port.closed" ||
+                { echo "$mode: the editor did not answer within 5 s" >&2; exit 1; }
         fi
-        focus_window "$about"
-        xdotool key Return
-        for _ in $(seq 25); do [[ -z "$(shown About)" ]] && break; sleep 0.2; done
+        if grep -qsx "$mode" "$workdir/port.closed"; then # the program ended the connection
+            for _ in $(seq 15); do [[ -n "$(shown "Connect to Game")" ]] && break; sleep 0.2; done
+            [[ -n "$(shown "Connect to Game")" ]] && answer_box "Connect to Game" Return
+            refused=1
+        fi
     done
-    if [[ -n "$refused" ]]; then
-        focus_window "$refused"
-        xdotool key Return
-    elif [[ -z "$refused_by_keys" ]]; then
-        echo "$mode: the login was never refused" >&2
-        exit 1
-    fi
+    [[ -n "$refused" ]] || { echo "$mode: the login was never refused" >&2; exit 1; }
+    for _ in $(seq 10); do # no box left open for the next Connect
+        for box in About "Connect to Game"; do
+            [[ -z "$(shown "$box")" ]] || answer_box "$box" Return
+        done
+        sleep 0.3
+    done
     echo "$mode: the editor answered throughout, and the login was refused"
 done
 

@@ -48,8 +48,6 @@ GameConnection::GameConnection(QObject* parent) : QObject(parent), deadline_(new
 
 // The socket is made at the first connect: until then no network or TLS library is loaded.
 void GameConnection::makeSocket() {
-    if (socket_)
-        return;
     socket_ = new QSslSocket(this);
     socket_->setReadBufferSize(kReadBuffer);
     connect(socket_, &QSslSocket::connected, this, [this] {
@@ -95,10 +93,15 @@ void GameConnection::connectTo(const GameEntry& game, const QString& password) {
 }
 
 void GameConnection::reconnect() {
+    // A socket for each connection: Windows' TLS does not take a second handshake on a socket
+    // that has been aborted.
+    if (socket_) {
+        socket_->disconnect(this);
+        socket_->abort();
+        socket_->deleteLater();
+        socket_ = nullptr;
+    }
     makeSocket();
-    closing_ = true;
-    socket_->abort();
-    closing_ = false;
     loggedIn_ = false;
     session_ = std::make_unique<GameSession>(
         GameLogin{game_.character.toStdString(), password_.toStdString()}, game_.settings,

@@ -53,7 +53,7 @@ void warn(QWidget* parent, const QString& title, const QString& text, const char
     QMessageBox* box = openMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, parent,
                                       QString::fromLatin1(name));
     box->setTextFormat(Qt::PlainText);
-    box->show();
+    present(box);
 }
 
 } // namespace
@@ -93,7 +93,7 @@ void Shell::listenToGame() {
                         games_->remember(trusted);
                     connection_->connectTo(trusted, pendingPassword_);
                 });
-                box->show();
+                present(box);
             });
     connect(connection_, &GameConnection::changedCertificate, this,
             [this](const QString& trusted, const QString& offered) {
@@ -127,7 +127,7 @@ void Shell::showConnectDialog(QWidget* parent) {
         connection_->connectTo(dialog->game(), pendingPassword_);
         showAlongside(gameWindow_);
     });
-    dialog->show();
+    present(dialog); // in front of the Game window, which is not its owner
 }
 
 void Shell::askAndSend(const std::vector<std::string>& lines, QWidget* parent,
@@ -180,7 +180,7 @@ void Shell::askAndSend(const std::vector<std::string>& lines, QWidget* parent,
         showAlongside(gameWindow_);
         gameWindow_->run(lines, taken);
     });
-    box->show();
+    present(box);
 }
 
 void Shell::sendForm(FileContent form, SendKind kind) {
