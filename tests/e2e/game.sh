@@ -19,9 +19,9 @@ trap 'game_stop; cleanup' EXIT
 game_start
 
 # KEY in the editor (Undo, Redo), then Send Changes: the game records exactly LINE as line N.
-change_and_send() { # key, n, line
+change_and_send() { # keys, n, line
     focus_window "$editor"
-    xdotool key --clearmodifiers "$1"
+    xdotool key --clearmodifiers $1 # keys, split at blanks
     sleep 0.3
     send_by "$editor" ctrl+shift+g
     game_wait_count "$2" 15
@@ -85,8 +85,14 @@ if [[ -z "$windows" ]]; then
     connect_as "$editor" builderpw "$tls_port" 1
     answer_box "Untrusted Certificate" alt+y
     wait_connected
-    change_and_send ctrl+y $((lines + 2)) '@space/setclass 12/a:b=c/maxhull=5009' # Redo
-    echo "TLS: the certificate trusted once, a line sent over it"
+    # Redo, and Send Changes: this game (another port) never took the class, so it gets it whole.
+    focus_window "$editor"
+    xdotool key --clearmodifiers ctrl+y
+    sleep 0.3
+    send_by "$editor" ctrl+shift+g
+    game_wait_count $((2 * lines + 1)) 30
+    expect_recorded $((lines + 2)) "$workdir/sent.txt"
+    echo "TLS: the certificate trusted once, the class sent over it whole (a game new to it)"
     focus_window "$editor"
     xdotool key --clearmodifiers alt+g
     sleep 0.3
@@ -101,6 +107,24 @@ if [[ -z "$windows" ]]; then
 
 fi
 
+# What the game took outlives the run: started again, the file opened and one value changed, Send
+# Changes sends exactly that line.
+[[ -z "$windows" ]] && { focus_window "$editor"; xdotool key --clearmodifiers ctrl+z; sleep 0.3; }
+stop_program
+game_wizard '@set #3=!HALT'
+start_program "$data/galleon.txt"
+editor=$(wait_for_window "Keelwright $version" 30)
+focus_window "$editor"
+sleep 0.5
+connect_as "$editor" builderpw
+wait_connected
+change_and_send "Tab Tab Tab End 9" $(($(game_think 'get(#3/CNT)') + 1)) \
+    '@space/setclass 12/a:b=c/maxhull=5009'
+echo "after a new start, Send Changes sends only what the game does not hold"
+
+focus_window "$editor"
+xdotool key --clearmodifiers ctrl+z # nothing unsaved: ending the program asks nothing
+sleep 0.3
 stop_program
 if grep -rqa -e builderpw -e wrongpw "$HOME" "$workdir/app.log"; then
     echo "a password was written to a file:" >&2

@@ -6,6 +6,7 @@
 #include "core/export/weapon_export.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace keelwright {
 

@@ -26,6 +26,7 @@ namespace keelwright {
 struct OpenedFile;
 class GameConnection;
 class GamesList;
+class LedgerStore;
 class RecoveryStore;
 
 class Shell : public QObject {
@@ -107,6 +108,7 @@ private:
     GameConnection* connection_;
     QPointer<GameWindow> gameWindow_;
     std::unique_ptr<GamesList> games_; // read at the first Connect
+    std::shared_ptr<LedgerStore> ledgers_; // what each game took, record by record
     QString pendingPassword_;          // of a game whose certificate the user is asked about
 };
 

@@ -3,6 +3,7 @@
 // Game window that shows it, and the baseline that follows what the game took.
 #include "core/export/class_export.h"
 #include "core/export/weapon_export.h"
+#include "core/game/ledger.h"
 #include "core/game/sending.h"
 #include "ui/game/connect_dialog.h"
 #include "ui/game/game_connection.h"
@@ -11,6 +12,7 @@
 #include "ui/helpers/window_helpers.h"
 #include "ui/shell/shell.h"
 #include "ui/storage/games_list.h"
+#include "ui/storage/ledger_store.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -19,6 +21,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace keelwright {
@@ -190,10 +193,20 @@ void Shell::sendForm(FileContent form, SendKind kind) {
     Document& document = target->document();
     const FormValues sent = document.values();
     const std::optional<FormValues> before = document.baseline();
+    // With a game, what it took of the record, line by line: across runs, and whole or in part.
+    const bool withGame = connection_->ready();
+    if (withGame && !ledgers_)
+        ledgers_ = std::make_shared<LedgerStore>();
+    const GameEntry game = connection_->game();
+    const std::string number = formNumber(form, sent);
+    std::optional<RecordLedger> held = withGame ? ledgers_->load(game, form, number) : std::nullopt;
     std::string text;
     bool systemsLeft = false;
-    if (kind == SendKind::Full) {
+    if (kind == SendKind::Full || (withGame && !held)) { // a record the game never took: whole
         text = exportForm(form, sent);
+    } else if (held) {
+        for (const std::string& line : held->notTaken(linesToSend(exportForm(form, sent))))
+            text.append(line).append("\r\n");
     } else if (form == FileContent::Weapon) {
         text = keelwright::exportWeaponChanges(
             before ? std::optional(weaponFromTexts(*before)) : std::nullopt, weaponFromTexts(sent));
@@ -212,12 +225,19 @@ void Shell::sendForm(FileContent form, SendKind kind) {
     }
     const std::vector<std::string> lines = linesToSend(text);
     QPointer<Document> kept(&document);
+    auto ledger =
+        std::make_shared<RecordLedger>(held ? std::move(*held) : RecordLedger(form, number));
     askAndSend(lines, target,
-               [kept, form, before, sent,
-                count = lines.size()](const std::vector<std::string>& taken, bool whole) {
+               [kept, form, before, sent, count = lines.size(), ledger, store = ledgers_,
+                game](const std::vector<std::string>& taken, bool whole) {
                    if (kept)
                        kept->taken(whole ? std::optional(sent)
                                          : formTaken(form, before, sent, taken, count));
+                   if (!store || taken.empty())
+                       return;
+                   for (const std::string& line : taken)
+                       ledger->took(line);
+                   (void)store->save(game, *ledger); // unwritten, the next send sends more
                });
 }
 

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#include "ui/storage/ledger_store.h"
+
+#include "core/export/command_file.h"
+#include "core/game/sending.h"
+#include "ui/storage/text_file.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace keelwright {
+namespace {
+
+// A name any file system takes, readable where the text allows; the hash keeps apart texts that
+// read the same once cut down.
+QString fileName(const QString& text) {
+    QString out;
+    for (const QChar c : text.left(40))
+        out += c.isLetterOrNumber() && c.unicode() < 128 ? c : u'_';
+    const QByteArray hash = QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256);
+    return out + u'-' + QString::fromLatin1(hash.toHex().left(12));
+}
+
+} // namespace
+
+LedgerStore::LedgerStore(const QString& folder)
+    : folder_(!folder.isEmpty()
+                  ? folder
+                  : QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+                        QStringLiteral("/games")) {}
+
+QString LedgerStore::fileOf(const GameEntry& game, FileContent kind,
+                            const std::string& number) const {
+    const QString record =
+        kind == FileContent::Weapon ? QStringLiteral("weapon ") : QStringLiteral("class ");
+    return folder_ + u'/' + fileName(game.name()) + u'/' +
+           fileName(record + QString::fromStdString(number)) + QStringLiteral(".txt");
+}
+
+std::optional<RecordLedger> LedgerStore::load(const GameEntry& game, FileContent kind,
+                                              const std::string& number) const {
+    const QString path = fileOf(game, kind, number);
+    if (QFileInfo(path).size() > qint64(kMaxCommandFileBytes))
+        return std::nullopt;
+    const std::optional<QByteArray> bytes = readFileBytes(path);
+    if (!bytes)
+        return std::nullopt;
+    RecordLedger ledger(kind, number);
+    for (const std::string& line : linesToSend(bytes->toStdString()))
+        ledger.took(line);
+    if (ledger.empty())
+        return std::nullopt;
+    return ledger;
+}
+
+std::optional<QString> LedgerStore::save(const GameEntry& game, const RecordLedger& ledger) const {
+    const QString path = fileOf(game, ledger.kind(), ledger.number());
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        return QStringLiteral("The folder %1 could not be made.").arg(QFileInfo(path).path());
+    std::string text;
+    for (const std::string& line : ledger.lines())
+        text.append(line).append("\r\n");
+    return writeFileAtomically(path, QByteArray::fromStdString(text));
+}
+
+} // namespace keelwright

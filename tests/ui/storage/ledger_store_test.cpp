@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+// The ledgers on disk: what a game took of a record comes back as it was kept, for that game and
+// record only; a file that cannot be read counts as never taken.
+#include "ui/storage/ledger_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace keelwright {
+namespace {
+
+GameEntry gameAt(const QString& host, quint16 port) {
+    GameEntry game;
+    game.host = host;
+    game.port = port;
+    return game;
+}
+
+TEST(LedgerStore, KeepsEachGamesRecordsApartAndReadsBackWhatWasKept) {
+    const QTemporaryDir folder;
+    const LedgerStore store(folder.path());
+    const GameEntry game = gameAt("::1", 4201), other = gameAt("::1", 4202);
+    // Numbers no file system takes as names, and two that read the same once cut down.
+    for (const std::string number : {"12/a:b=c", "12/a:b?c", "..", "Ærø \\*<>|\"", ""}) {
+        SCOPED_TRACE(number);
+        RecordLedger ledger(FileContent::ShipClass, number);
+        ledger.took("@space/setclass " + number + "/maxhull=500");
+        ledger.took("@space/addsysclass " + number + "=reactor");
+        ledger.took("@space/setclass " + number + "/maxhull=5009"); // replaces the first
+        ASSERT_EQ(store.save(game, ledger), std::nullopt);
+        const auto read = store.load(game, FileContent::ShipClass, number);
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(read->lines(), ledger.lines());
+        EXPECT_EQ(read->lines().size(), 2u);
+        EXPECT_FALSE(store.load(other, FileContent::ShipClass, number).has_value());
+        EXPECT_FALSE(store.load(game, FileContent::Weapon, number).has_value());
+        EXPECT_TRUE(QFileInfo(store.fileOf(game, FileContent::ShipClass, number))
+                        .absolutePath()
+                        .startsWith(QDir(folder.path()).absolutePath()));
+    }
+    EXPECT_NE(store.fileOf(game, FileContent::ShipClass, "12/a:b=c"),
+              store.fileOf(game, FileContent::ShipClass, "12/a:b?c"));
+}
+
+TEST(LedgerStore, AFileThatCannotBeReadCountsAsNeverTaken) {
+    const QTemporaryDir folder;
+    const LedgerStore store(folder.path());
+    const GameEntry game = gameAt("127.0.0.1", 4201);
+    const QString path = store.fileOf(game, FileContent::Weapon, "7");
+    QDir().mkpath(QFileInfo(path).path());
+    QDir().mkpath(path); // a folder where the file should be
+    EXPECT_FALSE(store.load(game, FileContent::Weapon, "7").has_value());
+    QDir().rmdir(path);
+    QFile big(path); // larger than any record's lines
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write(QByteArray(2 * 1024 * 1024, 'x'));
+    big.close();
+    EXPECT_FALSE(store.load(game, FileContent::Weapon, "7").has_value());
+}
+
+} // namespace
+} // namespace keelwright
