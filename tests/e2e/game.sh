@@ -122,6 +122,24 @@ change_and_send "Tab Tab Tab End 9" $(($(game_think 'get(#3/CNT)') + 1)) \
     '@space/setclass 12/a:b=c/maxhull=5009'
 echo "after a new start, Send Changes sends only what the game does not hold"
 
+# Game > Forget This Game, answered Yes: disconnected, and neither its entry nor what it took is
+# kept.
+focus_window "$editor"
+xdotool key --clearmodifiers alt+g
+sleep 0.3
+xdotool key f
+answer_box "Forget This Game" alt+y
+for _ in $(seq 50); do connected || break; sleep 0.1; done
+connected && { echo "a forgotten game is still connected" >&2; exit 1; }
+if [[ -z "$windows" ]]; then
+    ls "$XDG_DATA_HOME/Keelwright/games" 2>/dev/null | grep -q "^127_0_0_1_${game_port}-" &&
+        { echo "what a forgotten game took is kept" >&2; exit 1; }
+    [[ -f "$XDG_CONFIG_HOME/Keelwright/games.json" ]] || { echo "no games list" >&2; exit 1; }
+    grep -q "$game_port" "$XDG_CONFIG_HOME/Keelwright/games.json" &&
+        { echo "a forgotten game is still listed" >&2; exit 1; }
+fi
+echo "Forget This Game: disconnected, and nothing kept of it"
+
 focus_window "$editor"
 xdotool key --clearmodifiers ctrl+z # nothing unsaved: ending the program asks nothing
 sleep 0.3

@@ -56,13 +56,18 @@ void EditorWindow::addGameMenu() {
     disconnect_ = addCommand(game, tr("&Disconnect"), "mnugamedisconnect");
     disconnect_->setEnabled(false);
     connect(disconnect_, &QAction::triggered, this, &EditorWindow::disconnectRequested);
+    forget_ = addCommand(game, tr("&Forget This Game"), "mnugameforget");
+    forget_->setEnabled(false);
+    connect(forget_, &QAction::triggered, this, &EditorWindow::forgetGameRequested);
 }
 
-void EditorWindow::showGameState(const QString& state, bool connected) {
+void EditorWindow::showGameState(const QString& state, bool connected, bool known) {
     if (gameState_)
         gameState_->setText(state);
     if (disconnect_)
         disconnect_->setEnabled(connected);
+    if (forget_)
+        forget_->setEnabled(known);
 }
 
 void EditorWindow::bindForm(FormBinder& binder) {

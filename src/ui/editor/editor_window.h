@@ -29,7 +29,8 @@ public:
     void reset(); // one step, as each editor resets
     // The connection as the Game menu says it: "Connected to …", "Not connected", "Connection
     // lost".
-    void showGameState(const QString& state, bool connected);
+    // `known`: a game is connected or was, and can be forgotten.
+    void showGameState(const QString& state, bool connected, bool known);
 
     // Save writes the form's full export to the editor's file (a record of a file of many in
     // place of its lines), asking first where that would lose something; a form from no file
@@ -51,6 +52,7 @@ signals:
     void sendRequested();
     void sendChangesRequested();
     void disconnectRequested();
+    void forgetGameRequested();
     void exportRequested();
     void filesDropped(const QStringList& paths);
 
@@ -84,6 +86,7 @@ private:
     FormBinder* binder_ = nullptr;
     QAction* gameState_ = nullptr;
     QAction* disconnect_ = nullptr;
+    QAction* forget_ = nullptr;
     bool closeAnswered_ = false; // the Save question was answered: the next close goes through
 };
 

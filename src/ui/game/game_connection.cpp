@@ -129,6 +129,13 @@ void GameConnection::disconnectFromGame() {
     emit stateChanged();
 }
 
+void GameConnection::forgetGame() {
+    disconnectFromGame();
+    game_ = {};
+    password_.clear();
+    emit stateChanged();
+}
+
 void GameConnection::start() {
     clock_.start();
     session_->connected(clock_.elapsed());

@@ -37,6 +37,8 @@ public:
     // The same game again, with the password given for it in this run.
     void reconnect();
     void disconnectFromGame();
+    // Disconnects, and keeps nothing of the game: neither its entry nor the password.
+    void forgetGame();
 
     State state() const { return state_; }
     bool ready() const; // logged in, and not sending

@@ -81,8 +81,9 @@ void Shell::listenTo(EditorWindow* editor) {
             [this, form] { sendForm(form, SendKind::Changes); });
     connect(editor, &EditorWindow::disconnectRequested, connection_,
             &GameConnection::disconnectFromGame);
-    editor->showGameState(connection_->statusText(),
-                          connection_->state() != GameConnection::State::NotConnected);
+    connect(editor, &EditorWindow::forgetGameRequested, this,
+            [this, editor] { forgetGame(editor); });
+    showGameState();
 }
 
 // Windows still open at the end go with the program, unasked.

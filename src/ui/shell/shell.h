@@ -74,6 +74,7 @@ public:
 
     // The game: one connection for the whole program, the Game window showing each send.
     void showConnectDialog(QWidget* parent);
+    void forgetGame(QWidget* parent);
     enum class SendKind { Full, Changes };
     void sendForm(FileContent form, SendKind kind);
     void sendText(const QString& text, QWidget* parent);
@@ -107,9 +108,9 @@ private:
     QPointer<RecoveryStore> recovery_;
     GameConnection* connection_;
     QPointer<GameWindow> gameWindow_;
-    std::unique_ptr<GamesList> games_; // read at the first Connect
+    std::unique_ptr<GamesList> games_;     // read at the first Connect
     std::shared_ptr<LedgerStore> ledgers_; // what each game took, record by record
-    QString pendingPassword_;          // of a game whose certificate the user is asked about
+    QString pendingPassword_;              // of a game whose certificate the user is asked about
 };
 
 } // namespace keelwright

@@ -113,10 +113,41 @@ void Shell::showGameState() {
     const bool up = connection_->state() != GameConnection::State::NotConnected;
     for (EditorWindow* editor : {editor(FileContent::ShipClass), editor(FileContent::Weapon)}) {
         if (editor)
-            editor->showGameState(connection_->statusText(), up);
+            editor->showGameState(connection_->statusText(), up,
+                                  !connection_->game().host.isEmpty());
     }
     if (connection_->state() == GameConnection::State::Connected && games_)
         games_->remember(connection_->game());
+}
+
+// The game connected, or last connected: its entry with the certificate trusted for it, and what
+// it took of each record, after a question (No the default).
+void Shell::forgetGame(QWidget* parent) {
+    const GameEntry game = connection_->game();
+    if (game.host.isEmpty())
+        return;
+    QMessageBox* box = openMessageBox(
+        QMessageBox::Question, tr("Forget This Game"),
+        tr("Forget %1: its entry, the certificate trusted for it and what it took of each "
+           "record?\n\nSend Changes then sends each record whole to it.")
+            .arg(game.name()),
+        QMessageBox::Yes | QMessageBox::No, parent, QStringLiteral("ForgetQuestion"));
+    box->setDefaultButton(QMessageBox::No);
+    box->setTextFormat(Qt::PlainText);
+    connect(box, &QMessageBox::finished, this, [this, game](int answer) {
+        if (answer != QMessageBox::Yes)
+            return;
+        if (!games_)
+            games_ = std::make_unique<GamesList>();
+        if (!ledgers_)
+            ledgers_ = std::make_shared<LedgerStore>();
+        ledgers_->forget(game);
+        if (const auto failure = games_->forget(game.host, game.port))
+            warn(classEditor_.get(), tr("Forget This Game"), *failure, "ForgetFailed");
+        connection_->forgetGame();
+        showGameState();
+    });
+    present(box);
 }
 
 void Shell::showConnectDialog(QWidget* parent) {

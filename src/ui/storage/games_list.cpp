@@ -100,6 +100,19 @@ std::optional<QString> GamesList::remember(const GameEntry& game) {
         if (!(other.host.compare(game.host, Qt::CaseInsensitive) == 0 && other.port == game.port))
             games.append(other);
     }
+    return write(games);
+}
+
+std::optional<QString> GamesList::forget(const QString& host, quint16 port) {
+    QList<GameEntry> games;
+    for (const GameEntry& other : games_) {
+        if (!(other.host.compare(host, Qt::CaseInsensitive) == 0 && other.port == port))
+            games.append(other);
+    }
+    return write(games);
+}
+
+std::optional<QString> GamesList::write(const QList<GameEntry>& games) {
     QJsonArray list;
     for (const GameEntry& entry : games)
         list.append(toJson(entry));

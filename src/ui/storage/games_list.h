@@ -37,9 +37,12 @@ public:
     // Adds the game, or replaces the entry of the same host and port, first in the list; written
     // at once. Nothing on success, else why it could not be written.
     std::optional<QString> remember(const GameEntry& game);
+    // Takes the game of this host and port out of the list, written at once.
+    std::optional<QString> forget(const QString& host, quint16 port);
 
 private:
     void load();
+    std::optional<QString> write(const QList<GameEntry>& games);
 
     QString file_;
     QList<GameEntry> games_;

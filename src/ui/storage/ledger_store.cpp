@@ -31,12 +31,21 @@ LedgerStore::LedgerStore(const QString& folder)
                   : QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
                         QStringLiteral("/games")) {}
 
+QString LedgerStore::gameFolder(const GameEntry& game) const {
+    return folder_ + u'/' + fileName(game.name());
+}
+
 QString LedgerStore::fileOf(const GameEntry& game, FileContent kind,
                             const std::string& number) const {
     const QString record =
         kind == FileContent::Weapon ? QStringLiteral("weapon ") : QStringLiteral("class ");
-    return folder_ + u'/' + fileName(game.name()) + u'/' +
-           fileName(record + QString::fromStdString(number)) + QStringLiteral(".txt");
+    return gameFolder(game) + u'/' + fileName(record + QString::fromStdString(number)) +
+           QStringLiteral(".txt");
+}
+
+void LedgerStore::forget(const GameEntry& game) const {
+    QDir(gameFolder(game)).removeRecursively();
+    QDir().rmdir(folder_); // the games' folder goes with the last game
 }
 
 std::optional<RecordLedger> LedgerStore::load(const GameEntry& game, FileContent kind,

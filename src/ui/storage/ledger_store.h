@@ -28,8 +28,12 @@ public:
                                      const std::string& number) const;
     // Nothing on success, else why it could not be written.
     std::optional<QString> save(const GameEntry& game, const RecordLedger& ledger) const;
+    // Removes everything kept of the game.
+    void forget(const GameEntry& game) const;
 
 private:
+    QString gameFolder(const GameEntry& game) const;
+
     QString folder_;
 };
 

@@ -249,7 +249,8 @@ TEST(ClassEditorMenus, CaptionsNamesAndShortcuts) {
     for (const QAction* action : child<QMenu>(&window, "mnugame")->actions())
         gameMenu << action->text() + u'=' + action->shortcut().toString();
     EXPECT_EQ(gameMenu.join(u'|'), "Not connected=|=|&Connect...=|&Send to Game=Ctrl+G|"
-                                   "Send C&hanges to Game=Ctrl+Shift+G|&Disconnect=");
+                                   "Send C&hanges to Game=Ctrl+Shift+G|&Disconnect=|"
+                                   "&Forget This Game=");
 }
 
 TEST_F(ClassEditorTest, ShortcutsActFromEveryPage) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The ledgers on disk: what a game took of a record comes back as it was kept, for that game and
-// record only; a file that cannot be read counts as never taken.
+// record only; a file that cannot be read counts as never taken; a game forgotten leaves nothing.
 #include "ui/storage/ledger_store.h"
 
 #include <QDir>
@@ -47,6 +47,28 @@ TEST(LedgerStore, KeepsEachGamesRecordsApartAndReadsBackWhatWasKept) {
     }
     EXPECT_NE(store.fileOf(game, FileContent::ShipClass, "12/a:b=c"),
               store.fileOf(game, FileContent::ShipClass, "12/a:b?c"));
+    // Forgetting a game keeps nothing of it, and leaves the others.
+    RecordLedger kept(FileContent::Weapon, "7");
+    kept.took("@space/setweapon 7/name=Lance");
+    ASSERT_EQ(store.save(other, kept), std::nullopt);
+    store.forget(game);
+    EXPECT_FALSE(store.load(game, FileContent::ShipClass, "12/a:b=c").has_value());
+    EXPECT_FALSE(
+        QFileInfo::exists(QFileInfo(store.fileOf(game, FileContent::ShipClass, "")).path()));
+    EXPECT_TRUE(store.load(other, FileContent::Weapon, "7").has_value());
+    store.forget(other);
+    EXPECT_FALSE(QFileInfo::exists(store.folder()));
+}
+
+TEST(GamesList, ForgetsAGameAndKeepsTheOthers) {
+    const QTemporaryDir folder;
+    const QString file = folder.path() + QStringLiteral("/games.json");
+    GamesList games(file);
+    ASSERT_EQ(games.remember(gameAt("127.0.0.1", 4201)), std::nullopt);
+    ASSERT_EQ(games.remember(gameAt("127.0.0.1", 4202)), std::nullopt);
+    ASSERT_EQ(games.forget("127.0.0.1", 4201), std::nullopt);
+    EXPECT_FALSE(GamesList(file).find("127.0.0.1", 4201).has_value());
+    EXPECT_TRUE(GamesList(file).find("127.0.0.1", 4202).has_value());
 }
 
 TEST(LedgerStore, AFileThatCannotBeReadCountsAsNeverTaken) {
