@@ -83,7 +83,7 @@ void Shell::listenTo(EditorWindow* editor) {
             &GameConnection::disconnectFromGame);
     connect(editor, &EditorWindow::forgetGameRequested, this,
             [this, editor] { forgetGame(editor); });
-    showGameState();
+    showGameStateIn(editor); // it may not be the shell's own yet
 }
 
 // Windows still open at the end go with the program, unasked.

@@ -75,6 +75,7 @@ public:
     // The game: one connection for the whole program, the Game window showing each send.
     void showConnectDialog(QWidget* parent);
     void forgetGame(QWidget* parent);
+    void showGameStateIn(EditorWindow* editor) const;
     enum class SendKind { Full, Changes };
     void sendForm(FileContent form, SendKind kind);
     void sendText(const QString& text, QWidget* parent);

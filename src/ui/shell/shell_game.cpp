@@ -110,14 +110,18 @@ void Shell::listenToGame() {
 
 // Both editors' Game menus say where the connection stands.
 void Shell::showGameState() {
-    const bool up = connection_->state() != GameConnection::State::NotConnected;
     for (EditorWindow* editor : {editor(FileContent::ShipClass), editor(FileContent::Weapon)}) {
         if (editor)
-            editor->showGameState(connection_->statusText(), up,
-                                  !connection_->game().host.isEmpty());
+            showGameStateIn(editor);
     }
     if (connection_->state() == GameConnection::State::Connected && games_)
         games_->remember(connection_->game());
+}
+
+void Shell::showGameStateIn(EditorWindow* editor) const {
+    editor->showGameState(connection_->statusText(),
+                          connection_->state() != GameConnection::State::NotConnected,
+                          !connection_->game().host.isEmpty());
 }
 
 // The game connected, or last connected: its entry with the certificate trusted for it, and what
