@@ -22,6 +22,8 @@ open_folder() { # from the window in front
     fleet=$(wait_for_window "Fleet" 15)
     focus_window "$fleet"
 }
+shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+gone() { ! shown "$1"; }
 filter_rows() { # text: the rows it leaves, the first one current
     xdotool key --clearmodifiers ctrl+f
     xdotool type --delay 20 "$1"
@@ -68,15 +70,16 @@ if [[ -z "$windows" ]]; then
     filter_rows "Mk =2 7"
     xdotool key Return
     question=$(wait_for_window "Open" 15)
-    focus_window "$question"
-    xdotool key Return # No is the default: the edit stays
+    # No is the default: the edit stays. A key sent as the box maps may be lost, and the box,
+    # left open, would hold every later key.
+    press_until "$question" Return gone "Open" ||
+        { echo "the question to replace the weapon stayed open" >&2; exit 1; }
     echo "the fleet lists the saved weapon by its new name"
     focus_window "$weapon"
     xdotool key --clearmodifiers BackSpace # nothing unsaved, so nothing kept
 fi
 
 # Saving sends nothing to the game: Export Changes still writes the changed line, and only it.
-shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 press_until "$weapon" ctrl+shift+e shown "Copy and Paste this to MUSH" ||
     { echo "Export Changes after Save wrote nothing" >&2; exit 1; }
 save_output_as "$HOME/saved-changes.txt"
