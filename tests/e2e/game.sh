@@ -122,6 +122,55 @@ change_and_send "Tab Tab Tab End 9" $(($(game_think 'get(#3/CNT)') + 1)) \
     '@space/setclass 12/a:b=c/maxhull=5009'
 echo "after a new start, Send Changes sends only what the game does not hold"
 
+# The fleet knows the game: of three files, the game holds the first as it stands, the second
+# but for one line, the third not at all. The filter finds each state in the In Game column;
+# its rows chosen with Ctrl+A, Ctrl+Shift+G sends their changes alone, and the rows follow.
+# Wine keeps the window it last activated in front, so the fleet's part runs on X11.
+if [[ -z "$windows" ]]; then
+    fleet_folder="$HOME/game-fleet"
+    mkdir -p "$fleet_folder"
+    sed 's#^\(@space/setclass 12/a:b=c/maxhull=\)500\r$#\15009\r#' "$data/galleon.txt" \
+        >"$fleet_folder/a.txt"
+    cp "$data/galleon.txt" "$fleet_folder/b.txt"
+    sed 's#12/a:b=c#77#g' "$data/galleon.txt" >"$fleet_folder/c.txt"
+    focus_window "$editor"
+    xdotool key --clearmodifiers ctrl+shift+o
+    dialog=$(wait_for_window "Open Folder" 15)
+    focus_window "$dialog"
+    sleep 0.3
+    xdotool type --delay 20 "$fleet_folder"
+    xdotool key Return
+    fleet=$(wait_for_window "Fleet" 15)
+    sleep 1 # the files and what the game holds of them are read
+    send_selected() { # filter, expected lines (ended by CR LF)
+        local first
+        first=$(($(game_think 'get(#3/CNT)') + 1))
+        focus_window "$fleet"
+        xdotool key --clearmodifiers ctrl+f ctrl+a BackSpace
+        [[ -z "$1" ]] || xdotool type --delay 20 "$1"
+        sleep 0.5
+        xdotool key Return ctrl+a
+        send_by "$fleet" ctrl+shift+g
+        game_wait_count $((first + $(grep -c '' "$2") - 1)) 15 || {
+            echo "the recorder took:" >&2
+            for n in $(seq "$first" "$(game_think 'get(#3/CNT)')"); do game_think "get(#3/L_$n)"; done >&2
+            return 1
+        }
+        expect_recorded "$first" "$2"
+        sleep 0.5
+    }
+    sed 's#12/a:b=c#77#g' "$data/galleon.txt" >"$workdir/not-sent.txt"
+    send_selected "Not Sent" "$workdir/not-sent.txt"
+    printf '@space/setclass 12/a:b=c/maxhull=500\r\n' >"$workdir/changed.txt"
+    send_selected "Changed (1 line)" "$workdir/changed.txt"
+    # All three rows: the game now holds b.txt's Max Hull, so a.txt's alone is sent.
+    printf '@space/setclass 12/a:b=c/maxhull=5009\r\n' >"$workdir/changed.txt"
+    send_selected "" "$workdir/changed.txt"
+    echo "the fleet's In Game column finds Not Sent, Changed (1 line) and Same rows, and sends their changes"
+    focus_window "$fleet"
+    xdotool key --clearmodifiers ctrl+w
+fi
+
 # Game > Forget This Game, answered Yes: disconnected, and neither its entry nor what it took is
 # kept.
 focus_window "$editor"

@@ -163,4 +163,19 @@ std::string quoteLine(std::string_view text) {
     return '"' + std::string(text.substr(0, cut)) + "...\"";
 }
 
+std::vector<std::string> linesToSend(std::string_view text) {
+    std::vector<std::string> out;
+    for (std::size_t from = 0; from < text.size();) {
+        std::size_t end = text.find('\n', from);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(from, end - from);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        out.emplace_back(line);
+        from = end + 1;
+    }
+    return out;
+}
+
 } // namespace keelwright

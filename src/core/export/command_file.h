@@ -22,6 +22,9 @@ struct FileLine {
     std::string text;   // UTF-8, without its line end
 };
 
+// The lines of a text, at its line ends (CR LF or LF); a last line without one counts.
+std::vector<std::string> linesToSend(std::string_view text);
+
 // One thing a reader could not take as it stands: where, what, and why.
 struct Finding {
     std::size_t line; // 0 where it concerns no single line

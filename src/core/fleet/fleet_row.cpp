@@ -3,6 +3,9 @@
 
 #include "core/classes/power_budget.h"
 #include "core/export/class_export.h"
+#include "core/export/weapon_export.h"
+
+#include <algorithm>
 
 #include <cstddef>
 #include <string>
@@ -36,7 +39,32 @@ void addClassFigures(FleetRow& row, const ShipClassRecord& shipClass) {
     }
 }
 
+std::vector<std::uint64_t> digestsOf(std::string_view text) {
+    std::vector<std::uint64_t> out;
+    for (const std::string& line : linesToSend(text))
+        out.push_back(lineDigest(line));
+    return out;
+}
+
 } // namespace
+
+std::uint64_t lineDigest(std::string_view line) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : line) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+std::optional<std::size_t> linesNotHeld(const std::vector<std::uint64_t>& exported,
+                                        const std::optional<std::vector<std::uint64_t>>& held) {
+    if (!held)
+        return std::nullopt;
+    return std::size_t(std::count_if(exported.begin(), exported.end(), [&](std::uint64_t line) {
+        return !std::binary_search(held->begin(), held->end(), line);
+    }));
+}
 
 std::vector<FleetRow> fleetRows(const std::string& file, const FileRecords& records) {
     std::vector<FleetRow> rows;
@@ -52,8 +80,10 @@ std::vector<FleetRow> fleetRows(const std::string& file, const FileRecords& reco
             row.weaponType = record.weapon.missile ? "Missile" : "Laser";
             row.strength = record.weapon.strength;
             row.range = record.weapon.range;
+            row.exportLines = digestsOf(exportWeapon(record.weapon));
         } else {
             addClassFigures(row, record.shipClass);
+            row.exportLines = digestsOf(exportClass(record.shipClass));
         }
         for (const Finding& finding : record.findings)
             row.findings.push_back(findingText(finding));

@@ -27,7 +27,8 @@ std::vector<std::string> linePlaces(FileContent kind, std::string_view number) {
 }
 
 RecordLedger::RecordLedger(FileContent kind, std::string number)
-    : kind_(kind), number_(std::move(number)), places_(linePlaces(kind_, number_)) {
+    : kind_(kind), number_(std::move(number)), places_(linePlaces(kind_, number_)),
+      sortedPlaces_(places_) {
     // A line's place is the longest start it has: a value may begin like a longer key.
     std::stable_sort(
         places_.begin(), places_.end(),
@@ -41,8 +42,12 @@ std::string RecordLedger::placeOf(std::string_view line) const {
     return std::string(line); // no line of this record's export: it stands for itself
 }
 
-void RecordLedger::took(std::string_view line) {
-    held_[placeOf(line)] = std::string(line);
+bool RecordLedger::took(std::string_view line) {
+    std::string place = placeOf(line);
+    const bool placed = place.size() < line.size() ||
+                        std::binary_search(sortedPlaces_.begin(), sortedPlaces_.end(), place);
+    held_[std::move(place)] = std::string(line);
+    return placed;
 }
 
 std::vector<std::string> RecordLedger::lines() const {

@@ -25,8 +25,9 @@ public:
     FileContent kind() const { return kind_; }
     const std::string& number() const { return number_; }
 
-    // The line came back "OK": it replaces what the game held at its place.
-    void took(std::string_view line);
+    // The line came back "OK": it replaces what the game held at its place. False where it is
+    // no line of this record's export (it is kept, standing for itself).
+    bool took(std::string_view line);
     // The lines the game holds, sorted by place; lines of no place of the export last.
     std::vector<std::string> lines() const;
     // The lines of `exported` the game does not hold exactly, in their order.
@@ -39,6 +40,7 @@ private:
     FileContent kind_;
     std::string number_;
     std::vector<std::string> places_;         // longest first
+    std::vector<std::string> sortedPlaces_;   // the same, sorted
     std::map<std::string, std::string> held_; // place -> line
 };
 

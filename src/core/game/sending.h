@@ -4,6 +4,7 @@
 // line took effect, else what it held before with the lines that took effect applied.
 
 #include "core/document/form_values.h"
+#include "core/export/command_file.h" // linesToSend
 
 #include <cstddef>
 #include <optional>
@@ -12,9 +13,6 @@
 #include <vector>
 
 namespace keelwright {
-
-// The lines of a text, at its line ends (CR LF or LF); a last line without one counts.
-std::vector<std::string> linesToSend(std::string_view text);
 
 struct SendSummary {
     std::size_t lines = 0;

@@ -37,20 +37,22 @@ const char* const kHeaders[] = {"File",
                                 "Laser or\nMissile",
                                 "Strength",
                                 "Range",
+                                "In Game",
                                 "Findings"};
 static_assert(std::size(kHeaders) == FleetModel::ColumnCount);
 
 bool isNumeric(int column) {
     return column != FleetModel::File && column != FleetModel::Kind &&
            column != FleetModel::Number && column != FleetModel::Name &&
-           column != FleetModel::WeaponType;
+           column != FleetModel::WeaponType && column != FleetModel::InGame;
 }
 
-std::size_t findingCount(const FleetRow& row, const std::string& elsewhere) {
-    return row.findings.size() + (elsewhere.empty() ? 0 : 1);
+std::size_t findingCount(const FleetRow& row, const std::string& elsewhere, const QString& note) {
+    return row.findings.size() + (elsewhere.empty() ? 0 : 1) + (note.isEmpty() ? 0 : 1);
 }
 
-QString cellText(const FleetRow& row, int column, const std::string& elsewhere) {
+QString cellText(const FleetRow& row, int column, const std::string& elsewhere,
+                 const QString& note) {
     switch (column) {
     case FleetModel::File:
         return qs(row.file);
@@ -83,19 +85,22 @@ QString cellText(const FleetRow& row, int column, const std::string& elsewhere) 
     case FleetModel::Range:
         return qs(row.range);
     case FleetModel::Findings:
-        return findingCount(row, elsewhere) ? QString::number(findingCount(row, elsewhere))
-                                            : QString();
+        return findingCount(row, elsewhere, note)
+                   ? QString::number(findingCount(row, elsewhere, note))
+                   : QString();
     default:
         return {};
     }
 }
 
-QString findings(const FleetRow& row, const std::string& elsewhere) {
+QString findings(const FleetRow& row, const std::string& elsewhere, const QString& note) {
     QStringList lines;
     for (const std::string& finding : row.findings)
         lines << qs(finding);
     if (!elsewhere.empty())
         lines << qs(elsewhere);
+    if (!note.isEmpty())
+        lines << note;
     return lines.join(u'\n');
 }
 
@@ -134,7 +139,7 @@ QVariant sortKey(const FleetRow& row, int column, const QString& shown) {
 }
 
 std::string recordKey(const FleetRow& row) {
-    return (row.kind == FileContent::Weapon ? "w" : "c") + row.number;
+    return recordKey(row.kind, row.number);
 }
 
 } // namespace
@@ -146,8 +151,10 @@ void FleetModel::setRoot(const std::string& root) {
 }
 
 QString FleetModel::text(const Entry& entry, int column) const {
+    if (column == InGame)
+        return entry.inGame;
     if (column != File || root_.empty())
-        return cellText(entry.row, column, entry.elsewhere);
+        return cellText(entry.row, column, entry.elsewhere, entry.ledgerNote);
     // Relative to the folder listed; a file of many listed alone shows its name.
     const std::string& file = entry.row.file;
     if (file == root_)
@@ -209,9 +216,11 @@ void FleetModel::replaceFiles(const std::vector<std::string>& files, std::vector
                 Entry& entry = rows_[*target[j]];
                 entry.row = std::move(now[j]);
                 entry.keyColumn = -1;
+                judge(entry);
                 changed.push_back(*target[j]);
             } else {
-                added.push_back(Entry{std::move(now[j]), {}, -1, {}});
+                added.push_back(Entry{std::move(now[j]), {}, {}, {}, -1, {}});
+                judge(added.back());
             }
         }
         removed.insert(removed.end(), left.begin() + std::ptrdiff_t(nextLeft), left.end());
@@ -260,6 +269,64 @@ void FleetModel::clear() {
     beginResetModel();
     rows_.clear();
     endResetModel();
+}
+
+bool FleetModel::judge(Entry& entry) const {
+    QString inGame, note;
+    if (knowsGame_) {
+        const auto found = holdings_.find(recordKey(entry.row));
+        if (found != holdings_.end()) {
+            const std::optional<std::size_t> differ =
+                linesNotHeld(entry.row.exportLines, found->second.lines);
+            if (!differ)
+                inGame = tr("Not Sent");
+            else if (*differ == 0)
+                inGame = tr("Same");
+            else
+                inGame = (*differ == 1 ? tr("Changed (%1 line)") : tr("Changed (%1 lines)"))
+                             .arg(*differ);
+            if (!found->second.damage.isEmpty())
+                note = tr("what the game took of it is not known: its ledger %1")
+                           .arg(found->second.damage);
+        }
+    }
+    if (inGame == entry.inGame && note == entry.ledgerNote)
+        return false;
+    entry.inGame = inGame;
+    entry.ledgerNote = note;
+    entry.keyColumn = -1;
+    return true;
+}
+
+void FleetModel::setHoldings(const Holdings& holdings) {
+    for (const auto& [key, holding] : holdings)
+        holdings_[key] = holding;
+    knowsGame_ = true;
+    judgeAll();
+}
+
+void FleetModel::clearHoldings() {
+    holdings_.clear();
+    knowsGame_ = false;
+    judgeAll();
+}
+
+void FleetModel::judgeAll() {
+    std::vector<std::size_t> changed;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (judge(rows_[i]))
+            changed.push_back(i);
+    }
+    changedRows(changed);
+}
+
+HoldingsReader::Records FleetModel::recordsNotJudged() const {
+    HoldingsReader::Records records;
+    for (const Entry& entry : rows_) {
+        if (!holdings_.contains(recordKey(entry.row)))
+            records.emplace_back(entry.row.kind, entry.row.number);
+    }
+    return records;
 }
 
 // The game keeps one class or weapon of a number: the same number in two files of the fleet is a
@@ -321,7 +388,7 @@ QVariant FleetModel::data(const QModelIndex& index, int role) const {
             return qs(r.file); // the whole path
         [[fallthrough]];
     case Qt::AccessibleDescriptionRole:
-        return column == Findings ? findings(r, entry.elsewhere) : QVariant();
+        return column == Findings ? findings(r, entry.elsewhere, entry.ledgerNote) : QVariant();
     case Qt::ForegroundRole:
         return r.overdrawn && column == FreePower ? QBrush(warningColor()) : QVariant();
     case Qt::TextAlignmentRole:

@@ -5,6 +5,7 @@
 // that changed are replaced, inserted and removed as rows, so a view keeps its place.
 
 #include "core/fleet/fleet_row.h"
+#include "ui/fleet/game_holdings.h"
 
 #include <QAbstractTableModel>
 #include <QSortFilterProxyModel>
@@ -34,6 +35,7 @@ public:
         WeaponType,
         Strength,
         Range,
+        InGame,
         Findings,
         ColumnCount
     };
@@ -49,6 +51,13 @@ public:
     // its kind and number, or else the one at its place among its file's changed records.
     void replaceFiles(const std::vector<std::string>& files, std::vector<FleetRow> rows);
     void clear();
+    // What the connected game holds, by record, in place of what was known of those records. The
+    // In Game column and the findings of damaged ledgers follow.
+    void setHoldings(const Holdings& holdings);
+    void clearHoldings(); // no game: the In Game column is empty
+    bool knowsGame() const { return knowsGame_; }
+    // The records of the rows whose holding is not known yet.
+    HoldingsReader::Records recordsNotJudged() const;
     const FleetRow& row(int index) const { return rows_.at(std::size_t(index)).row; }
     // Findings beyond the row's own: its number stands in another file of the fleet too.
     const std::string& otherFileFinding(int index) const {
@@ -68,6 +77,8 @@ private:
     struct Entry {
         FleetRow row;
         std::string elsewhere;
+        QString inGame;     // "Same", "Changed (3 lines)", "Not Sent"; empty while not known
+        QString ledgerNote; // a finding: the game's ledger of the record is damaged
         mutable int keyColumn = -1;
         mutable QVariant key;
     };
@@ -75,9 +86,13 @@ private:
     // Returns the rows whose findings in other files changed.
     std::vector<std::size_t> findNumbersInOtherFiles();
     void changedRows(const std::vector<std::size_t>& rows); // sorted
+    bool judge(Entry& entry) const; // true when its In Game or ledger note changed
+    void judgeAll();
 
     std::string root_;
     std::vector<Entry> rows_;
+    Holdings holdings_;
+    bool knowsGame_ = false;
 };
 
 // Keeps the rows one of whose cells holds the filter text, whatever its case; sorts by the keys

@@ -3,6 +3,7 @@
 
 #include "ui/fleet/fleet_model.h"
 #include "ui/fleet/fleet_reader.h"
+#include "ui/fleet/game_holdings.h"
 #include "ui/helpers/qt_text.h"
 #include "ui/helpers/window_helpers.h"
 
@@ -38,8 +39,8 @@ namespace keelwright {
 
 FleetWindow::FleetWindow(QWidget* parent)
     : QMainWindow(parent), model_(new FleetModel(this)), filter_(new FleetFilter(this)),
-      reader_(new FleetReader(this)), watcher_(new QFileSystemWatcher(this)),
-      settle_(new QTimer(this)) {
+      reader_(new FleetReader(this)), holdings_(new HoldingsReader(this)),
+      watcher_(new QFileSystemWatcher(this)), settle_(new QTimer(this)) {
     setObjectName(QStringLiteral("FormFleet"));
     setWindowTitle(tr("Fleet"));
     setAttribute(Qt::WA_DeleteOnClose); // its reading and watching end with it
@@ -62,7 +63,8 @@ FleetWindow::FleetWindow(QWidget* parent)
     table_->setSortingEnabled(true);
     table_->sortByColumn(FleetModel::Number, Qt::AscendingOrder);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Shift and Ctrl with the arrows, Space and clicks choose several rows to send.
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setAlternatingRowColors(true);
     table_->setTabKeyNavigation(false);
@@ -78,6 +80,7 @@ FleetWindow::FleetWindow(QWidget* parent)
             });
     connect(table_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { openRow(index.row()); });
+    table_->setColumnHidden(FleetModel::InGame, true); // until a game is connected
     column->addWidget(table_, 1);
     setCentralWidget(central);
 
@@ -97,6 +100,10 @@ FleetWindow::FleetWindow(QWidget* parent)
     connect(watcher_, &QFileSystemWatcher::directoryChanged, settle_, qOverload<>(&QTimer::start));
     connect(reader_, &FleetReader::filesRead, this, &FleetWindow::take);
     connect(reader_, &FleetReader::finished, this, &FleetWindow::finishReading);
+    connect(holdings_, &HoldingsReader::holdingsRead, this, [this](const Holdings& holdings) {
+        model_->setHoldings(holdings);
+        table_->resizeColumnToContents(FleetModel::InGame); // it was empty until now
+    });
     connect(reader_, &FleetReader::progress, this, [this](int done, int total) {
         progress_->setRange(0, total);
         progress_->setValue(done);
@@ -114,6 +121,51 @@ void FleetWindow::buildMenu() {
     addNamedSeparator(file, "mnufilesep");
     connect(addCommand(file, tr("&Close"), "mnufileclose", "Ctrl+W"), &QAction::triggered, this,
             &QWidget::close);
+
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
+    game->setObjectName(QStringLiteral("mnugame"));
+    connect(addCommand(game, tr("&Connect..."), "mnugameconnect"), &QAction::triggered, this,
+            &FleetWindow::connectRequested);
+    connect(
+        addCommand(game, tr("Send Changes of &Selected"), "mnugamesendselected", "Ctrl+Shift+G"),
+        &QAction::triggered, this, &FleetWindow::sendSelectedRequested);
+}
+
+void FleetWindow::setGame(std::shared_ptr<const LedgerStore> store,
+                          const std::optional<GameEntry>& game) {
+    const bool same = game && game_ && game->name() == game_->name();
+    store_ = std::move(store);
+    game_ = store_ ? game : std::nullopt;
+    if (same)
+        return;
+    holdings_->stop();
+    model_->clearHoldings();
+    table_->setColumnHidden(FleetModel::InGame, !game_);
+    if (game_)
+        readHoldings();
+}
+
+void FleetWindow::readHoldings() {
+    if (!game_)
+        return;
+    HoldingsReader::Records records = model_->recordsNotJudged();
+    if (!records.empty())
+        holdings_->read(store_, *game_, std::move(records));
+}
+
+void FleetWindow::recordHeld(const RecordLedger& ledger) {
+    if (game_)
+        model_->setHoldings({{recordKey(ledger.kind(), ledger.number()), holdingOf(ledger)}});
+}
+
+std::vector<ChosenRecord> FleetWindow::selectedRecords() const {
+    QModelIndexList rows = table_->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::vector<ChosenRecord> records;
+    for (const QModelIndex& row : rows)
+        records.push_back(recordOf(row.row()));
+    return records;
 }
 
 QWidget* FleetWindow::buildFilterRow() {
@@ -231,6 +283,7 @@ void FleetWindow::finishReading(bool rootFound) {
             resize(std::min(wanted, room), height());
     }
     watchWhatIsListed();
+    readHoldings();
     showStatus();
 }
 
@@ -299,12 +352,16 @@ void FleetWindow::showStatus() {
     status_->setToolTip(unreadable.join(u'\n'));
 }
 
+ChosenRecord FleetWindow::recordOf(int proxyRow) const {
+    const FleetRow& row = model_->row(filter_->mapToSource(filter_->index(proxyRow, 0)).row());
+    return {QDir::fromNativeSeparators(qs(row.file)), row.kind, row.number, row.line};
+}
+
 void FleetWindow::openRow(int proxyRow) {
-    const QModelIndex source = filter_->mapToSource(filter_->index(proxyRow, 0));
-    if (!source.isValid())
+    if (!filter_->mapToSource(filter_->index(proxyRow, 0)).isValid())
         return;
-    const FleetRow& row = model_->row(source.row());
-    emit recordChosen(QDir::fromNativeSeparators(qs(row.file)), row.kind, row.number, row.line);
+    const ChosenRecord record = recordOf(proxyRow);
+    emit recordChosen(record.path, record.kind, record.number, record.line);
 }
 
 // Enter on a row opens it; Enter or Down in the filter goes on to the rows it left.

@@ -4,6 +4,7 @@
 // other three windows when they are first needed.
 
 #include "core/files/command_file_reading.h"
+#include "core/game/ledger.h"
 #include "ui/classes/class_editor_window.h"
 #include "ui/fleet/fleet_window.h"
 #include "ui/game/game_window.h"
@@ -17,6 +18,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +27,7 @@ namespace keelwright {
 
 struct OpenedFile;
 class GameConnection;
+struct GameEntry;
 class GamesList;
 class LedgerStore;
 class RecoveryStore;
@@ -79,6 +82,8 @@ public:
     enum class SendKind { Full, Changes };
     void sendForm(FileContent form, SendKind kind);
     void sendText(const QString& text, QWidget* parent);
+    // The changes of the fleet's selected records, in the table's order, in one run.
+    void sendSelected();
     GameConnection* game() const { return connection_; }
     GameWindow* gameWindow() const { return gameWindow_; }
 
@@ -92,9 +97,23 @@ private:
     void tellNothingChanged(QWidget* editor);
     void tellSystemsStay(const std::vector<std::string_view>& titles);
     void showGameState();
-    // Asks "Send N lines …?" with what the lines hold that the game may not take, then sends.
+    // Asks "Send N lines …?" (or `question`) with what the lines hold that the game may not
+    // take, then sends.
     void askAndSend(const std::vector<std::string>& lines, QWidget* parent,
-                    const std::function<void(const std::vector<std::string>&, bool)>& taken);
+                    const std::function<void(const std::vector<std::string>&, bool)>& taken,
+                    const QString& question = {});
+    // With a game connected or last connected: the lines of the record's export it does not
+    // hold (all of them where it never took the record), and its ledger of the record.
+    struct GameChanges {
+        std::vector<std::string> lines;
+        RecordLedger ledger;
+    };
+    std::optional<GameChanges> gameChanges(FileContent form, const FormValues& values);
+    // The game answered "OK" to these lines of the record: its ledger is saved, the fleet told.
+    void recordTaken(const GameEntry& game, RecordLedger& ledger,
+                     const std::vector<std::string>& lines);
+    void tellGameHoldsIt(QWidget* editor);
+    bool exportGameChanges(EditorWindow* editor, FileContent form);
     // Shows an export in its output window. A window that shows only changes forgets the file
     // it last saved, so that Save cannot put a few lines over a whole class without a question.
     enum class ExportKind { Full, Changes };

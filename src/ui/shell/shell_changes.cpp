@@ -4,6 +4,7 @@
 #include "core/document/form_values.h"
 #include "core/export/class_export.h"
 #include "core/export/weapon_export.h"
+#include "ui/game/game_connection.h"
 #include "ui/helpers/qt_text.h"
 #include "ui/helpers/window_helpers.h"
 #include "ui/shell/shell.h"
@@ -47,7 +48,29 @@ void Shell::tellSystemsStay(const std::vector<std::string_view>& titles) {
                      "SystemsStay");
 }
 
+// With a game, Export Changes writes what it does not hold, as Send Changes would send it.
+bool Shell::exportGameChanges(EditorWindow* editor, FileContent form) {
+    std::optional<GameChanges> changes = gameChanges(form, editor->document().values());
+    if (!changes)
+        return false;
+    if (changes->lines.empty()) {
+        tellAboutChanges(editor,
+                         tr("%1 holds the form as it stands: nothing is left to send.")
+                             .arg(game()->game().name()),
+                         "NothingChanged");
+        return true;
+    }
+    std::string text;
+    for (const std::string& line : changes->lines)
+        text.append(line).append("\r\n");
+    showExport(form, text, ExportKind::Changes);
+    editor->document().exported();
+    return true;
+}
+
 void Shell::exportClassChanges() {
+    if (exportGameChanges(classEditor_.get(), FileContent::ShipClass))
+        return;
     const ShipClassRecord record = classEditor_->record();
     const auto& baseline = classEditor_->document().baseline();
     const ClassChanges changes = keelwright::exportClassChanges(
@@ -65,7 +88,7 @@ void Shell::exportClassChanges() {
 }
 
 void Shell::exportWeaponChanges() {
-    if (!weaponEditor_)
+    if (!weaponEditor_ || exportGameChanges(weaponEditor_, FileContent::Weapon))
         return;
     const WeaponRecord weapon = weaponEditor_->record();
     const auto& baseline = weaponEditor_->document().baseline();

@@ -114,8 +114,14 @@ void Shell::showGameState() {
         if (editor)
             showGameStateIn(editor);
     }
-    if (connection_->state() == GameConnection::State::Connected && games_)
+    const bool connected = connection_->state() == GameConnection::State::Connected;
+    if (connected && games_)
         games_->remember(connection_->game());
+    if (fleet_) {
+        if (connected && !ledgers_)
+            ledgers_ = std::make_shared<LedgerStore>();
+        fleet_->setGame(ledgers_, connected ? std::optional(connection_->game()) : std::nullopt);
+    }
 }
 
 void Shell::showGameStateIn(EditorWindow* editor) const {
@@ -169,7 +175,8 @@ void Shell::showConnectDialog(QWidget* parent) {
 }
 
 void Shell::askAndSend(const std::vector<std::string>& lines, QWidget* parent,
-                       const std::function<void(const std::vector<std::string>&, bool)>& taken) {
+                       const std::function<void(const std::vector<std::string>&, bool)>& taken,
+                       const QString& question) {
     if (!connection_->ready()) {
         warn(parent, tr("Send to Game"),
              connection_->sending() ? tr("A send to the game is still under way.")
@@ -180,10 +187,11 @@ void Shell::askAndSend(const std::vector<std::string>& lines, QWidget* parent,
     const GameEntry& game = connection_->game();
     const SendSummary summary = summarize(lines, game.maxLineBytes, connection_->utf8());
     const QLocale numbers(QLocale::English, QLocale::UnitedStates);
-    QString text =
-        tr("Send %1 lines (%2 characters) to %3 as %4?")
-            .arg(numbers.toString(qulonglong(summary.lines)),
-                 numbers.toString(qulonglong(summary.characters)), game.name(), game.character);
+    QString text = !question.isEmpty() ? question
+                                       : tr("Send %1 lines (%2 characters) to %3 as %4?")
+                                             .arg(numbers.toString(qulonglong(summary.lines)),
+                                                  numbers.toString(qulonglong(summary.characters)),
+                                                  game.name(), game.character);
     if (!summary.placeholders.empty())
         text += u'\n' + (summary.placeholders.size() == 1 ? tr("Line %1 still holds the "
                                                                "placeholder \"#\".")
@@ -221,6 +229,37 @@ void Shell::askAndSend(const std::vector<std::string>& lines, QWidget* parent,
     present(box);
 }
 
+std::optional<Shell::GameChanges> Shell::gameChanges(FileContent form, const FormValues& values) {
+    const GameEntry game = connection_->game();
+    if (game.host.isEmpty())
+        return std::nullopt;
+    if (!ledgers_)
+        ledgers_ = std::make_shared<LedgerStore>();
+    std::vector<std::string> lines = linesToSend(exportForm(form, values));
+    std::optional<RecordLedger> held = ledgers_->load(game, form, formNumber(form, values));
+    if (!held) // a record the game never took goes whole
+        return GameChanges{std::move(lines), RecordLedger(form, formNumber(form, values))};
+    return GameChanges{held->notTaken(lines), std::move(*held)};
+}
+
+void Shell::recordTaken(const GameEntry& game, RecordLedger& ledger,
+                        const std::vector<std::string>& lines) {
+    if (lines.empty() || !ledgers_)
+        return;
+    for (const std::string& line : lines)
+        ledger.took(line);
+    (void)ledgers_->save(game, ledger); // unwritten, the next send sends more
+    if (fleet_)
+        fleet_->recordHeld(ledger);
+}
+
+void Shell::tellGameHoldsIt(QWidget* editor) {
+    warn(editor, tr("Send to Game"),
+         tr("%1 holds the form as it stands: nothing is left to send.")
+             .arg(connection_->game().name()),
+         "NothingChanged");
+}
+
 void Shell::sendForm(FileContent form, SendKind kind) {
     EditorWindow* target = editor(form);
     if (!target)
@@ -229,18 +268,18 @@ void Shell::sendForm(FileContent form, SendKind kind) {
     const FormValues sent = document.values();
     const std::optional<FormValues> before = document.baseline();
     // With a game, what it took of the record, line by line: across runs, and whole or in part.
-    const bool withGame = connection_->ready();
-    if (withGame && !ledgers_)
-        ledgers_ = std::make_shared<LedgerStore>();
-    const GameEntry game = connection_->game();
-    const std::string number = formNumber(form, sent);
-    std::optional<RecordLedger> held = withGame ? ledgers_->load(game, form, number) : std::nullopt;
+    std::optional<GameChanges> fromGame =
+        connection_->ready() ? gameChanges(form, sent) : std::nullopt;
     std::string text;
     bool systemsLeft = false;
-    if (kind == SendKind::Full || (withGame && !held)) { // a record the game never took: whole
+    if (kind == SendKind::Full) {
         text = exportForm(form, sent);
-    } else if (held) {
-        for (const std::string& line : held->notTaken(linesToSend(exportForm(form, sent))))
+    } else if (fromGame) {
+        if (fromGame->lines.empty()) {
+            tellGameHoldsIt(target);
+            return;
+        }
+        for (const std::string& line : fromGame->lines)
             text.append(line).append("\r\n");
     } else if (form == FileContent::Weapon) {
         text = keelwright::exportWeaponChanges(
@@ -260,19 +299,17 @@ void Shell::sendForm(FileContent form, SendKind kind) {
     }
     const std::vector<std::string> lines = linesToSend(text);
     QPointer<Document> kept(&document);
-    auto ledger =
-        std::make_shared<RecordLedger>(held ? std::move(*held) : RecordLedger(form, number));
+    std::shared_ptr<RecordLedger> ledger;
+    if (fromGame)
+        ledger = std::make_shared<RecordLedger>(std::move(fromGame->ledger));
     askAndSend(lines, target,
-               [kept, form, before, sent, count = lines.size(), ledger, store = ledgers_,
-                game](const std::vector<std::string>& taken, bool whole) {
+               [this, kept, form, before, sent, count = lines.size(), ledger,
+                game = connection_->game()](const std::vector<std::string>& taken, bool whole) {
                    if (kept)
                        kept->taken(whole ? std::optional(sent)
                                          : formTaken(form, before, sent, taken, count));
-                   if (!store || taken.empty())
-                       return;
-                   for (const std::string& line : taken)
-                       ledger->took(line);
-                   (void)store->save(game, *ledger); // unwritten, the next send sends more
+                   if (ledger)
+                       recordTaken(game, *ledger, taken);
                });
 }
 

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace keelwright {
 namespace {
 
@@ -50,18 +52,29 @@ void LedgerStore::forget(const GameEntry& game) const {
 
 std::optional<RecordLedger> LedgerStore::load(const GameEntry& game, FileContent kind,
                                               const std::string& number) const {
+    return read(game, kind, number).ledger;
+}
+
+LedgerStore::Reading LedgerStore::read(const GameEntry& game, FileContent kind,
+                                       const std::string& number) const {
     const QString path = fileOf(game, kind, number);
-    if (QFileInfo(path).size() > qint64(kMaxCommandFileBytes))
-        return std::nullopt;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    if (info.size() > qint64(kMaxCommandFileBytes))
+        return {std::nullopt,
+                QStringLiteral("it is larger than %1 MiB").arg(kMaxCommandFileBytes >> 20)};
     const std::optional<QByteArray> bytes = readFileBytes(path);
     if (!bytes)
-        return std::nullopt;
+        return {std::nullopt, QStringLiteral("it cannot be read")};
     RecordLedger ledger(kind, number);
-    for (const std::string& line : linesToSend(bytes->toStdString()))
-        ledger.took(line);
+    for (const std::string& line : linesToSend(bytes->toStdString())) {
+        if (!line.empty() && !ledger.took(line))
+            return {std::nullopt, QStringLiteral("it holds lines of no such record")};
+    }
     if (ledger.empty())
-        return std::nullopt;
-    return ledger;
+        return {};
+    return {std::move(ledger), {}};
 }
 
 std::optional<QString> LedgerStore::save(const GameEntry& game, const RecordLedger& ledger) const {

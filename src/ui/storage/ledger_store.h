@@ -26,6 +26,13 @@ public:
     // cannot be read (it then counts as never taken).
     std::optional<RecordLedger> load(const GameEntry& game, FileContent kind,
                                      const std::string& number) const;
+    // The same, and why a file that is there could not be taken: too big, unreadable, or lines
+    // that are no record's of that kind and number.
+    struct Reading {
+        std::optional<RecordLedger> ledger;
+        QString damage;
+    };
+    Reading read(const GameEntry& game, FileContent kind, const std::string& number) const;
     // Nothing on success, else why it could not be written.
     std::optional<QString> save(const GameEntry& game, const RecordLedger& ledger) const;
     // Removes everything kept of the game.

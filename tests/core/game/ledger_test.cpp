@@ -5,12 +5,15 @@
 #include "core/export/class_reader.h"
 #include "core/export/weapon_export.h"
 #include "core/export/weapon_reader.h"
+#include "core/fleet/fleet_row.h"
 #include "core/game/sending.h"
 #include "support/random_records.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -44,6 +47,22 @@ std::string held(FileContent kind, const std::vector<std::string>& lines) {
     return out;
 }
 
+// What the fleet shows of the form read back from its file: how many of its lines the game does
+// not hold, from the digests alone.
+std::optional<std::size_t> fleetCount(const std::string& form, const RecordLedger& ledger) {
+    const std::vector<FleetRow> rows = fleetRows("ships.txt", readRecords(form));
+    if (rows.size() != 1)
+        return 999999;
+    std::optional<std::vector<std::uint64_t>> held;
+    if (!ledger.empty()) {
+        held.emplace();
+        for (const std::string& line : ledger.lines())
+            held->push_back(lineDigest(line));
+        std::sort(held->begin(), held->end());
+    }
+    return linesNotHeld(rows.front().exportLines, held);
+}
+
 // Random edits, each followed by a Send Changes that the game answers "OK" up to a random line,
 // where the line fails or the connection is lost (it does not take effect) and nothing more is
 // sent. The ledger always holds what the game holds; a last Send Changes that all arrives brings
@@ -73,6 +92,9 @@ TEST(Ledger, HoldsWhatTheGameTookAndSendChangesCompletesIt) {
         for (int round = 0; round < 6; ++round) {
             form = edited();
             const std::vector<std::string> sent = ledger.notTaken(linesToSend(form));
+            // The fleet's In Game column counts the lines Send Changes sends.
+            ASSERT_EQ(fleetCount(form, ledger),
+                      ledger.empty() ? std::nullopt : std::optional(sent.size()));
             const std::size_t ok = generate.pick(sent.size() + 1);
             for (std::size_t i = 0; i < ok; ++i) {
                 recorded.push_back(sent[i]);
@@ -85,6 +107,7 @@ TEST(Ledger, HoldsWhatTheGameTookAndSendChangesCompletesIt) {
             ledger.took(line);
         }
         EXPECT_TRUE(ledger.notTaken(linesToSend(form)).empty());
+        EXPECT_EQ(fleetCount(form, ledger), std::optional<std::size_t>(0));
         // The game holds the form: each of its values, and each system it declares.
         EXPECT_EQ(held(kind, ledger.lines()), held(kind, recorded));
         std::vector<std::string> withForm = recorded;

@@ -4,10 +4,13 @@
 #include "ui/fleet/fleet_window.h"
 
 #include "core/export/class_export.h"
+#include "core/game/sending.h"
 #include "support/torpedo_example.h"
 #include "support/ui_helpers.h"
 #include "ui/fleet/fleet_model.h"
+#include "ui/storage/ledger_store.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -21,6 +24,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <memory>
 #include <string>
 
 namespace keelwright {
@@ -54,6 +58,69 @@ protected:
     QTemporaryDir folder;
     QPointer<FleetWindow> window;
 };
+
+// With a game, each row says what the game holds of its record, from the game's ledgers: read
+// off the window's thread, followed as the game takes lines, gone with the game.
+TEST_F(FleetWindowTest, TheInGameColumnSaysWhatTheGameHoldsOfEachRecord) {
+    const QTemporaryDir ledgers;
+    const auto store = std::make_shared<LedgerStore>(ledgers.path());
+    GameEntry game;
+    game.host = "127.0.0.1";
+    game.port = 4201;
+    const auto keep = [&](const char* number, const std::string& text) {
+        RecordLedger ledger(FileContent::ShipClass, number);
+        for (const std::string& line : linesToSend(text))
+            ledger.took(line);
+        ASSERT_EQ(store->save(game, ledger), std::nullopt);
+    };
+    keep("1", shipClass("1"));
+    // One line the form now differs in.
+    keep("2", shipClass("2") + "@space/setclass 2/name=Class two\r\n");
+    const QString damaged = store->fileOf(game, FileContent::ShipClass, "4");
+    testing::writeFile(damaged, "@space/setclass 5/name=Class 5\r\n");
+    write("ships.txt", shipClass("1") + shipClass("2") + shipClass("3") + shipClass("4"));
+    window->showFolder(folder.path());
+    KW_WAIT_EQ(rows(), 4, 5000);
+    auto* table = child<QTableView>(window, "tblfleet");
+    EXPECT_TRUE(table->isColumnHidden(FleetModel::InGame));
+    const auto inGame = [&] {
+        QStringList out;
+        for (int r = 0; r < rows(); ++r)
+            out << table->model()->index(r, FleetModel::InGame).data().toString();
+        return out.join(u',');
+    };
+    window->setGame(store, game);
+    EXPECT_FALSE(table->isColumnHidden(FleetModel::InGame));
+    KW_WAIT_EQ(inGame(), "Same,Changed (1 line),Not Sent,Not Sent", 5000);
+    EXPECT_TRUE(table->model()
+                    ->index(3, FleetModel::Findings)
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .contains("its ledger it holds lines of no such record"));
+
+    RecordLedger three(FileContent::ShipClass, "3");
+    three.took("@space/setclass 3/name=Class 3");
+    window->recordHeld(three);
+    EXPECT_EQ(inGame().section(u',', 2, 2).left(9), "Changed (");
+    // Rows chosen with Ctrl come in the table's order, whichever was chosen first.
+    table->selectionModel()->select(table->model()->index(3, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    table->selectionModel()->select(table->model()->index(1, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    const std::vector<ChosenRecord> chosen = window->selectedRecords();
+    auto* send = child<QAction>(window, "mnugamesendselected");
+    EXPECT_EQ(send->shortcut().toString(), "Ctrl+Shift+G");
+    const QSignalSpy asked(window.data(), &FleetWindow::sendSelectedRequested);
+    send->trigger();
+    EXPECT_EQ(asked.count(), 1);
+    ASSERT_EQ(chosen.size(), 2u);
+    EXPECT_EQ(chosen[0].number, "2");
+    EXPECT_EQ(chosen[1].number, "4");
+
+    window->setGame(nullptr, std::nullopt);
+    EXPECT_TRUE(table->isColumnHidden(FleetModel::InGame));
+    EXPECT_EQ(inGame(), ",,,");
+}
 
 // Rows follow what anyone does to the folder: a file written, added or removed, the folder gone.
 // The waits are generous for a loaded machine; the window itself follows within a second.

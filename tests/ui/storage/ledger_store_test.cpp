@@ -71,20 +71,37 @@ TEST(GamesList, ForgetsAGameAndKeepsTheOthers) {
     EXPECT_TRUE(GamesList(file).find("127.0.0.1", 4202).has_value());
 }
 
-TEST(LedgerStore, AFileThatCannotBeReadCountsAsNeverTaken) {
+// A damaged file counts as never taken, and says why; a missing one is no damage.
+TEST(LedgerStore, AFileThatCannotBeTakenCountsAsNeverTakenAndSaysWhy) {
     const QTemporaryDir folder;
     const LedgerStore store(folder.path());
     const GameEntry game = gameAt("127.0.0.1", 4201);
     const QString path = store.fileOf(game, FileContent::Weapon, "7");
+    EXPECT_TRUE(store.read(game, FileContent::Weapon, "7").damage.isEmpty());
     QDir().mkpath(QFileInfo(path).path());
     QDir().mkpath(path); // a folder where the file should be
-    EXPECT_FALSE(store.load(game, FileContent::Weapon, "7").has_value());
+    EXPECT_FALSE(store.read(game, FileContent::Weapon, "7").ledger.has_value());
     QDir().rmdir(path);
-    QFile big(path); // larger than any record's lines
-    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
-    big.write(QByteArray(2 * 1024 * 1024, 'x'));
-    big.close();
-    EXPECT_FALSE(store.load(game, FileContent::Weapon, "7").has_value());
+    const struct {
+        QByteArray bytes;
+        const char* damage;
+    } cases[] = {
+        {QByteArray(2 * 1024 * 1024, 'x'), "it is larger than 1 MiB"},
+        {"@space/setweapon 7/name=Lance\r\n@space/setweapon 8/name=Pike\r\n",
+         "it holds lines of no such record"},
+        {"@space/setweapon 7/name=Lance\r\nnotes\r\n", "it holds lines of no such record"},
+        {"\r\n\r\n", ""}, // blank lines: nothing taken, no damage
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.damage);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.bytes);
+        file.close();
+        const LedgerStore::Reading reading = store.read(game, FileContent::Weapon, "7");
+        EXPECT_FALSE(reading.ledger.has_value());
+        EXPECT_EQ(reading.damage, QString::fromLatin1(c.damage));
+    }
 }
 
 } // namespace
