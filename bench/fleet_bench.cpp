@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The fleet at a game's size: a folder of 1,000 files holding 10,000 records (5,000 classes with
-// every section, 5,000 weapons) read into the table, then sorted and filtered there.
+// every section, 5,000 weapons) read into the table, then sorted and filtered there; and its In
+// Game column filled from a game's ledgers of every record.
 #include "core/export/class_export.h"
+#include "core/export/command_file.h"
 #include "core/export/weapon_export.h"
 #include "ui/fleet/fleet_model.h"
 #include "ui/fleet/fleet_reader.h"
+#include "ui/fleet/game_holdings.h"
+#include "ui/storage/ledger_store.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +19,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -100,6 +105,53 @@ void sortAndFilter(benchmark::State& state) {
     }
 }
 BENCHMARK(sortAndFilter)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A game that took every record, a third of them since changed by one line, a third by every
+// line: the ledgers read on the reader's thread and the column judged on the window's.
+void fillInGameColumn(benchmark::State& state) {
+    FleetModel model;
+    readInto(model);
+    const QTemporaryDir ledgers;
+    const auto store = std::make_shared<LedgerStore>(ledgers.path());
+    GameEntry game;
+    game.host = QStringLiteral("127.0.0.1");
+    game.port = 4201;
+    HoldingsReader::Records records;
+    for (int r = 0; r < model.rowCount(); ++r) {
+        const FleetRow& row = model.row(r);
+        records.emplace_back(row.kind, row.number);
+        RecordLedger ledger(row.kind, row.number);
+        const int number = std::stoi(row.number);
+        const std::string text = row.kind == FileContent::Weapon
+                                     ? exportWeapon([&] {
+                                           WeaponRecord weapon;
+                                           weapon.number = row.number;
+                                           weapon.name = "Lance " + row.number;
+                                           return weapon;
+                                       }())
+                                     : exportClass(everySectionIncluded(number + number % 3));
+        for (const std::string& line : linesToSend(text))
+            ledger.took(line);
+        if (number % 3 == 1)
+            ledger.took(std::string(row.kind == FileContent::Weapon ? "@space/setweapon "
+                                                                    : "@space/setclass ") +
+                        row.number + "/name=Old");
+        if (store->save(game, ledger))
+            std::abort();
+    }
+    HoldingsReader reader;
+    QObject::connect(&reader, &HoldingsReader::holdingsRead, &model, &FleetModel::setHoldings);
+    for (auto _ : state) {
+        model.clearHoldings();
+        QEventLoop loop;
+        QObject::connect(&reader, &HoldingsReader::holdingsRead, &loop, &QEventLoop::quit);
+        reader.read(store, game, records);
+        loop.exec();
+        if (model.index(model.rowCount() - 1, FleetModel::InGame).data().toString().isEmpty())
+            state.SkipWithError("a row was not judged");
+    }
+}
+BENCHMARK(fillInGameColumn)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
