@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: MIT
 // How long a send takes, from the question's Yes to the last answer: a class of every section
 // (106 lines) to a game, directly or through a loopback proxy that holds each direction DELAY
-// milliseconds. bench/measure_send.sh starts the game and gives its port.
-//   send_bench PORT [DELAY_MS] [RUNS]
+// milliseconds; or, given RECORDS, the changes of that many classes whose game holds all but
+// three of their lines, each worked out from its ledger on disk as Send Changes of Selected does.
+// bench/measure_send.sh starts the game and gives its port.
+//   send_bench PORT [DELAY_MS] [RUNS] [RECORDS]
 #include "core/export/class_export.h"
 #include "core/game/sending.h"
 #include "ui/game/game_connection.h"
+#include "ui/storage/ledger_store.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -41,9 +45,9 @@ void proxy(QTcpServer& server, quint16 target, int delay) {
     });
 }
 
-ShipClassRecord everySection() {
+ShipClassRecord everySection(const std::string& number = "900") {
     ShipClassRecord record;
-    record.setText("Text1", "900");
+    record.setText("Text1", number);
     for (std::size_t i = 0; i < classFields().size(); ++i) {
         if (classFields()[i].kind == FieldKind::Flag)
             record.setValue(i, "1");
@@ -70,7 +74,33 @@ int main(int argc, char** argv) {
         proxy(server, port, delay);
         game.port = server.serverPort();
     }
-    const std::vector<std::string> lines = linesToSend(exportClass(everySection()));
+    const int records = argc > 4 ? std::atoi(argv[4]) : 0;
+    std::vector<std::string> lines = linesToSend(exportClass(everySection()));
+    // Each record's ledger: all its lines but the name, the size and the hull.
+    const QTemporaryDir ledgers;
+    const LedgerStore store(ledgers.path());
+    for (int r = 0; r < records; ++r) {
+        const std::string number = std::to_string(1000 + r);
+        RecordLedger ledger(FileContent::ShipClass, number);
+        const std::string own = "@space/setclass " + number;
+        for (const std::string& line : linesToSend(exportClass(everySection(number)))) {
+            if (!line.starts_with(own + "/name=") && !line.starts_with(own + "/size=") &&
+                !line.starts_with(own + "/maxhull="))
+                ledger.took(line);
+        }
+        if (store.save(game, ledger))
+            return 1;
+    }
+    const auto changes = [&] {
+        std::vector<std::string> out;
+        for (int r = 0; r < records; ++r) {
+            const std::string number = std::to_string(1000 + r);
+            const auto held = store.load(game, FileContent::ShipClass, number);
+            for (std::string& line : held->notTaken(linesToSend(exportClass(everySection(number)))))
+                out.push_back(std::move(line));
+        }
+        return out;
+    };
     GameConnection connection;
     QElapsedTimer clock;
     int done = 0;
@@ -86,6 +116,8 @@ int main(int argc, char** argv) {
             return;
         }
         clock.start();
+        if (records > 0)
+            lines = changes();
         if (!connection.send(lines))
             app.exit(1);
     };
