@@ -3,6 +3,7 @@
 // editor.
 #include "core/game/sending.h"
 #include "ui/fleet/fleet_window.h"
+#include "ui/fleet/game_holdings.h"
 #include "ui/game/game_connection.h"
 #include "ui/helpers/window_helpers.h"
 #include "ui/shell/file_reading.h"
@@ -101,9 +102,7 @@ void Shell::sendSelected() {
         std::optional<GameChanges> changes = gameChanges(record.kind, values);
         if (!changes || changes->lines.empty())
             continue;
-        const std::string key =
-            (record.kind == FileContent::Weapon ? "w" : "c") + formNumber(record.kind, values);
-        auto& ledger = ledgers[key];
+        auto& ledger = ledgers[recordKey(record.kind, formNumber(record.kind, values))];
         if (!ledger)
             ledger = std::make_shared<RecordLedger>(std::move(changes->ledger));
         for (std::string& line : changes->lines) {
