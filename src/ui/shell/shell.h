@@ -112,6 +112,7 @@ private:
     // The game answered "OK" to these lines of the record: its ledger is saved, the fleet told.
     void recordTaken(const GameEntry& game, RecordLedger& ledger,
                      const std::vector<std::string>& lines);
+    QString gameHoldsFormText() const;
     void tellGameHoldsIt(QWidget* editor);
     bool exportGameChanges(EditorWindow* editor, FileContent form);
     // Shows an export in its output window. A window that shows only changes forgets the file

@@ -4,7 +4,6 @@
 #include "core/document/form_values.h"
 #include "core/export/class_export.h"
 #include "core/export/weapon_export.h"
-#include "ui/game/game_connection.h"
 #include "ui/helpers/qt_text.h"
 #include "ui/helpers/window_helpers.h"
 #include "ui/shell/shell.h"
@@ -54,10 +53,7 @@ bool Shell::exportGameChanges(EditorWindow* editor, FileContent form) {
     if (!changes)
         return false;
     if (changes->lines.empty()) {
-        tellAboutChanges(editor,
-                         tr("%1 holds the form as it stands: nothing is left to send.")
-                             .arg(game()->game().name()),
-                         "NothingChanged");
+        tellAboutChanges(editor, gameHoldsFormText(), "NothingChanged");
         return true;
     }
     std::string text;

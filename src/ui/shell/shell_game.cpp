@@ -253,11 +253,13 @@ void Shell::recordTaken(const GameEntry& game, RecordLedger& ledger,
         fleet_->recordHeld(ledger);
 }
 
+QString Shell::gameHoldsFormText() const {
+    return tr("%1 holds the form as it stands: nothing is left to send.")
+        .arg(connection_->game().name());
+}
+
 void Shell::tellGameHoldsIt(QWidget* editor) {
-    warn(editor, tr("Send to Game"),
-         tr("%1 holds the form as it stands: nothing is left to send.")
-             .arg(connection_->game().name()),
-         "NothingChanged");
+    warn(editor, tr("Send to Game"), gameHoldsFormText(), "NothingChanged");
 }
 
 void Shell::sendForm(FileContent form, SendKind kind) {
