@@ -11,24 +11,15 @@ data=$(cd "$(dirname "$0")/data" && pwd)
 
 source "$(dirname "$0")/x_session.sh"
 
-open_folder() { # from the window in front
-    local dialog
-    xdotool key --clearmodifiers ctrl+shift+o
-    dialog=$(wait_for_window "Open Folder" 15)
-    focus_window "$dialog"
-    sleep 0.3
-    xdotool type --delay 20 "$(native_path "$folder")"
-    xdotool key Return
-    fleet=$(wait_for_window "Fleet" 15)
-    focus_window "$fleet"
-}
-shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
-gone() { ! shown "$1"; }
-filter_rows() { # text: the rows it leaves, the first one current
+# Filters the fleet's rows on TEXT and opens the first it leaves by Enter. The folder is read on
+# a thread of its own, so the rows may not be there yet when the filter's Enter comes: Enter is
+# sent again until the window titled TITLE shows.
+open_first_row() { # text, title
     xdotool key --clearmodifiers ctrl+f
     xdotool type --delay 20 "$1"
     sleep 0.5
-    xdotool key Return
+    xdotool key Return # from the filter to the rows it left
+    press_until "$fleet" Return shown "$2" || { echo "no window titled '$2' opened" >&2; exit 1; }
 }
 
 folder="$HOME/saved-fleet"
@@ -44,9 +35,9 @@ start_program
 editor=$(wait_for_window "Keelwright $version" 30)
 focus_window "$editor"
 sleep 0.5
-open_folder
-filter_rows "many.txt"
-xdotool key Return # the first row of many.txt by number: weapon 7 before class 12
+open_folder "$folder"
+# The first row of many.txt by number: weapon 7 before class 12.
+open_first_row "many.txt" "Vantor Weapon Creator"
 weapon=$(wait_for_window "Vantor Weapon Creator" 15)
 focus_window "$weapon"
 sleep 0.5
@@ -66,9 +57,8 @@ echo "one record saved in place, every other byte as it was"
 if [[ -z "$windows" ]]; then
     focus_window "$weapon"
     xdotool key --clearmodifiers End 8
-    open_folder
-    filter_rows "Mk =2 7"
-    xdotool key Return
+    open_folder "$folder"
+    open_first_row "Mk =2 7" "Open"
     question=$(wait_for_window "Open" 15)
     # No is the default: the edit stays. A key sent as the box maps may be lost, and the box,
     # left open, would hold every later key.
@@ -98,9 +88,7 @@ start_program "$(native_path "$folder")"
 fleet=$(wait_for_window "Fleet" 30)
 focus_window "$fleet"
 sleep 0.5
-filter_rows "Mk =2 7"
-xdotool key Return
-wait_for_window "Vantor Weapon Creator" 15 >/dev/null
+open_first_row "Mk =2 7" "Vantor Weapon Creator"
 echo "a folder named at start is listed, the saved weapon in it"
 stop_program
 expect_nothing_stored

@@ -134,13 +134,7 @@ if [[ -z "$windows" ]]; then
     cp "$data/galleon.txt" "$fleet_folder/b.txt"
     sed 's#12/a:b=c#77#g' "$data/galleon.txt" >"$fleet_folder/c.txt"
     focus_window "$editor"
-    xdotool key --clearmodifiers ctrl+shift+o
-    dialog=$(wait_for_window "Open Folder" 15)
-    focus_window "$dialog"
-    sleep 0.3
-    xdotool type --delay 20 "$fleet_folder"
-    xdotool key Return
-    fleet=$(wait_for_window "Fleet" 15)
+    open_folder "$fleet_folder"
     sleep 1 # the files and what the game holds of them are read
     send_selected() { # filter, expected lines (ended by CR LF)
         local first

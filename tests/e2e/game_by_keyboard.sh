@@ -2,7 +2,8 @@
 # Sourced by the end-to-end tests that send to a real game (after x_session.sh and
 # tinymux_game.sh): Connect, Send and the recorder's lines, by keyboard.
 
-shown() { { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; } | head -n1; }
+# The id of the window titled TITLE that shows, or nothing.
+window_shown() { { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; } | head -n1; }
 
 # Game > Connect..., "A new game" chosen above the fields, then the fields in their tab order;
 # Return connects.
@@ -25,7 +26,7 @@ connect_as() { # editor window, password, port, tls (1 ticks the box)
     xdotool key Tab
     xdotool type --delay 20 "$2"
     xdotool key Return
-    for _ in $(seq 50); do [[ -z "$(shown "Connect to Game")" ]] && break; sleep 0.1; done
+    for _ in $(seq 50); do [[ -z "$(window_shown "Connect to Game")" ]] && break; sleep 0.1; done
 }
 connected() { [[ "$(game_think 'conn(*Builder)')" != -1 ]]; }
 wait_connected() {
@@ -65,6 +66,6 @@ expect_recorded() { # first line number, expected file (lines ended by CR LF)
 answer_box() { # title, key
     local box
     box=$(wait_for_window "$1" 15)
-    press_until "$box" "$2" eval '[[ -z "$(shown "$1")" ]]' ||
+    press_until "$box" "$2" eval '[[ -z "$(window_shown "$1")" ]]' ||
         { echo "the box '$1' stays after $2" >&2; return 1; }
 }

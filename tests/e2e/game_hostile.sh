@@ -31,7 +31,7 @@ for mode in flood iac silent; do
     deadline=$((SECONDS + 25))
     refused=
     while ((SECONDS < deadline)) && [[ -z "$refused" ]]; do
-        if [[ -n "$(shown "Connect to Game")" ]]; then
+        if [[ -n "$(window_shown "Connect to Game")" ]]; then
             answer_box "Connect to Game" Return
             refused=1
             break
@@ -41,24 +41,24 @@ for mode in flood iac silent; do
         focus_window "$editor"
         xdotool key --clearmodifiers alt+h Return
         about=
-        for _ in $(seq 25); do about=$(shown About) && [[ -n "$about" ]] && break; sleep 0.2; done
+        for _ in $(seq 25); do about=$(window_shown About) && [[ -n "$about" ]] && break; sleep 0.2; done
         if [[ -n "$about" ]]; then
             answer_box About Return
-        elif [[ -z "$(shown "Connect to Game")" ]]; then # unless the refusal took the keys
+        elif [[ -z "$(window_shown "Connect to Game")" ]]; then # unless the refusal took the keys
             for _ in $(seq 15); do grep -qsx "$mode" "$workdir/port.closed" && break; sleep 0.2; done
             grep -qsx "$mode" "$workdir/port.closed" ||
                 { echo "$mode: the editor did not answer within 5 s" >&2; exit 1; }
         fi
         if grep -qsx "$mode" "$workdir/port.closed"; then # the program ended the connection
-            for _ in $(seq 15); do [[ -n "$(shown "Connect to Game")" ]] && break; sleep 0.2; done
-            [[ -n "$(shown "Connect to Game")" ]] && answer_box "Connect to Game" Return
+            for _ in $(seq 15); do [[ -n "$(window_shown "Connect to Game")" ]] && break; sleep 0.2; done
+            [[ -n "$(window_shown "Connect to Game")" ]] && answer_box "Connect to Game" Return
             refused=1
         fi
     done
     [[ -n "$refused" ]] || { echo "$mode: the login was never refused" >&2; exit 1; }
     for _ in $(seq 10); do # no box left open for the next Connect
         for box in About "Connect to Game"; do
-            [[ -z "$(shown "$box")" ]] || answer_box "$box" Return
+            [[ -z "$(window_shown "$box")" ]] || answer_box "$box" Return
         done
         sleep 0.3
     done

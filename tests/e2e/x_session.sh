@@ -140,6 +140,24 @@ press_until() { # window, key, condition...
     return 1
 }
 differs() { ! cmp -s "$1" "$2"; }
+shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+gone() { ! shown "$1"; }
+
+# Opens FOLDER by Open Folder (Ctrl+Shift+O) from the window in front, and gives the Fleet window
+# the keyboard once the dialog has gone; its id is then in $fleet.
+open_folder() { # folder
+    local dialog
+    xdotool key --clearmodifiers ctrl+shift+o
+    dialog=$(wait_for_window "Open Folder" 15)
+    focus_window "$dialog"
+    sleep 0.3
+    xdotool type --delay 20 "$(native_path "$1")"
+    xdotool key Return
+    for _ in $(seq 75); do gone "Open Folder" && break; sleep 0.2; done
+    gone "Open Folder" || { echo "the Open Folder dialog stayed open" >&2; return 1; }
+    fleet=$(wait_for_window "Fleet" 15)
+    focus_window "$fleet"
+}
 
 # Saves what the output window in front shows through its Save As dialog, by keyboard, to PATH.
 save_output_as() { # path
