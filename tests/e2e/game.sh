@@ -5,8 +5,10 @@
 # recorder holds exactly its lines; Undo and Ctrl+Shift+G send exactly the line changed back; with the
 # recorder halted the first line fails and nothing more reaches the game; a wrong password is
 # refused in the game's own words; over TLS (stunnel in front of the game) a certificate the
-# system does not trust is asked about once and a changed one refused. The password is found in
-# no file.
+# system does not trust is asked about once and a changed one refused. The password, remembered,
+# is in the system keyring (on Linux the gnome-keyring-daemon of the test's own session bus, under
+# Wine the Credential Manager) and logs in after a new start; it is found in no file, and Forget
+# This Game takes it out of the keyring.
 set -euo pipefail
 program=${1:?usage: game.sh path/to/keelwright VERSION}
 version=${2:?usage: game.sh path/to/keelwright VERSION}
@@ -17,6 +19,11 @@ source "$(dirname "$0")/../support/tinymux_game.sh"
 source "$(dirname "$0")/game_by_keyboard.sh"
 trap 'game_stop; cleanup' EXIT
 game_start
+
+# The password in the keyring, as the Secret Service gives it to any program (Linux only).
+in_keyring() {
+    secret-tool lookup user "Keelwright game 127.0.0.1:$game_port" server Keelwright 2>/dev/null
+}
 
 # KEY in the editor (Undo, Redo), then Send Changes: the game records exactly LINE as line N.
 change_and_send() { # keys, n, line
@@ -36,7 +43,7 @@ sleep 0.5
 # Max Hull, the third field of the first page: 500 becomes 5009.
 xdotool key --clearmodifiers Tab Tab Tab End 9
 sed 's#^\(@space/setclass 12/a:b=c/maxhull=\)500\r$#\15009\r#' "$data/galleon.txt" >"$workdir/sent.txt"
-connect_as "$editor" builderpw
+connect_as "$editor" builderpw "" "" 1 # the password remembered in the system keyring
 wait_connected
 lines=$(grep -c '' "$workdir/sent.txt")
 send_by "$editor" ctrl+g
@@ -44,6 +51,11 @@ game_wait_count "$lines" 30
 game_login
 expect_recorded 1 "$workdir/sent.txt"
 echo "Ctrl+G: the game holds exactly the class's $lines lines"
+if [[ -z "$windows" ]]; then
+    for _ in $(seq 50); do [[ "$(in_keyring)" == builderpw ]] && break; sleep 0.1; done
+    [[ "$(in_keyring)" == builderpw ]] || { echo "the password is not in the keyring" >&2; exit 1; }
+    echo "the password remembered is in the system keyring"
+fi
 
 # Undo puts Max Hull back: Send Changes sends that one line.
 change_and_send ctrl+z $((lines + 1)) '@space/setclass 12/a:b=c/maxhull=500'
@@ -116,8 +128,10 @@ start_program "$data/galleon.txt"
 editor=$(wait_for_window "Keelwright $version" 30)
 focus_window "$editor"
 sleep 0.5
-connect_as "$editor" builderpw
+# The password typed in the first run comes from the system keyring.
+connect_remembered "$editor" "$game_port"
 wait_connected
+echo "a new start: the password remembered in the system keyring logs in"
 change_and_send "Tab Tab Tab End 9" $(($(game_think 'get(#3/CNT)') + 1)) \
     '@space/setclass 12/a:b=c/maxhull=5009'
 echo "after a new start, Send Changes sends only what the game does not hold"
@@ -180,6 +194,8 @@ if [[ -z "$windows" ]]; then
     [[ -f "$XDG_CONFIG_HOME/Keelwright/games.json" ]] || { echo "no games list" >&2; exit 1; }
     grep -q "$game_port" "$XDG_CONFIG_HOME/Keelwright/games.json" &&
         { echo "a forgotten game is still listed" >&2; exit 1; }
+    for _ in $(seq 50); do [[ -z "$(in_keyring)" ]] && break; sleep 0.1; done
+    [[ -z "$(in_keyring)" ]] || { echo "a forgotten game's password is still in the keyring" >&2; exit 1; }
 fi
 echo "Forget This Game: disconnected, and nothing kept of it"
 

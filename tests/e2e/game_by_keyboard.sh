@@ -5,9 +5,8 @@
 # The id of the window titled TITLE that shows, or nothing.
 window_shown() { { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; } | head -n1; }
 
-# Game > Connect..., "A new game" chosen above the fields, then the fields in their tab order;
-# Return connects.
-connect_as() { # editor window, password, port, tls (1 ticks the box)
+# Game > Connect... from the editor; the dialog gets the keyboard, the focus in Host.
+open_connect_dialog() { # editor window
     local dialog
     focus_window "$1"
     xdotool key --clearmodifiers alt+g
@@ -15,6 +14,16 @@ connect_as() { # editor window, password, port, tls (1 ticks the box)
     xdotool key c
     dialog=$(wait_for_window "Connect to Game" 15)
     focus_window "$dialog"
+}
+# Return connects; the dialog closes.
+connect_by_return() {
+    xdotool key Return
+    for _ in $(seq 50); do [[ -z "$(window_shown "Connect to Game")" ]] && break; sleep 0.1; done
+}
+
+# "A new game" chosen above the fields, then the fields in their tab order.
+connect_as() { # editor window, password, port, tls (1 ticks the box), remember (1 ticks it)
+    open_connect_dialog "$1"
     xdotool key shift+Tab Home Tab
     xdotool type --delay 20 "127.0.0.1"
     xdotool key Tab ctrl+a
@@ -25,8 +34,17 @@ connect_as() { # editor window, password, port, tls (1 ticks the box)
     xdotool type --delay 20 "Builder"
     xdotool key Tab
     xdotool type --delay 20 "$2"
-    xdotool key Return
-    for _ in $(seq 50); do [[ -z "$(window_shown "Connect to Game")" ]] && break; sleep 0.1; done
+    [[ "${5:-}" == 1 ]] && { xdotool key Tab space; sleep 0.5; } # the keyring answers
+    connect_by_return
+}
+# The game used before chosen above the fields by typing its name: its remembered password comes
+# from the keyring.
+connect_remembered() { # editor window, port
+    open_connect_dialog "$1"
+    xdotool key shift+Tab
+    xdotool type --delay 20 "127.0.0.1:$2" # no blank: Space opens the list
+    sleep 1
+    connect_by_return
 }
 connected() { [[ "$(game_think 'conn(*Builder)')" != -1 ]]; }
 wait_connected() {

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # The Windows build's tests, under Wine on an X server of their own: the core tests, every window
 # test program with Qt's Windows platform plugin (the layout checks once more at 150 % and
-# 200 %), a shorter monkey run, then the end-to-end tests with the real keelwright.exe (among them
+# 200 %), the Credential Manager, a shorter monkey run, then the end-to-end tests with the real keelwright.exe (among them
 # the Wine process killed and its edits restored at the next start).
 #   tests/windows/run_tests.sh BUILD_DIR VERSION
 set -euo pipefail
@@ -30,6 +30,8 @@ for tests in class_editor_tests output_window_tests weapon_editor_tests editor_t
             --gtest_filter='*Layout*:*TabsStand*'
     done
 done
+# The Credential Manager: a password kept, read back, and forgotten.
+KEELWRIGHT_KEYRING=answers run "keyring tests" "$build/tests/ui/keyring_tests.exe"
 KEELWRIGHT_MONKEY_STEPS=${KEELWRIGHT_MONKEY_STEPS:-300} run "monkey" "$build/tests/monkey/monkey_tests.exe"
 
 for script in start_and_quit open_export_save undo_and_recover fleet game; do

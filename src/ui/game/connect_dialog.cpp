@@ -12,6 +12,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace keelwright {
 namespace {
 
@@ -23,8 +25,9 @@ bool isLoopback(const QString& host) {
 
 } // namespace
 
-ConnectDialog::ConnectDialog(const QList<GameEntry>& games, QWidget* parent)
-    : QDialog(parent), games_(games) {
+ConnectDialog::ConnectDialog(const QList<GameEntry>& games, PasswordKeyring keyring,
+                             bool keyringAbsent, QWidget* parent)
+    : QDialog(parent), games_(games), keyring_(std::move(keyring)), keyringAbsent_(keyringAbsent) {
     setObjectName(QStringLiteral("FormConnect"));
     setWindowTitle(tr("Connect to Game"));
     setWindowModality(Qt::ApplicationModal);
@@ -48,6 +51,13 @@ ConnectDialog::ConnectDialog(const QList<GameEntry>& games, QWidget* parent)
     password_ = new QLineEdit(this);
     password_->setObjectName(QStringLiteral("txtpassword"));
     password_->setEchoMode(QLineEdit::Password);
+    remember_ = new QCheckBox(tr("&Remember password"), this);
+    remember_->setObjectName(QStringLiteral("chkremember"));
+    remember_->setAccessibleName(tr("Remember password"));
+    keyringNote_ = new QLabel(this);
+    keyringNote_->setObjectName(QStringLiteral("lblkeyring"));
+    keyringNote_->setWordWrap(true);
+    keyringNote_->hide();
     warning_ = new QLabel(this);
     warning_->setObjectName(QStringLiteral("lblwarning"));
     warning_->setWordWrap(true);
@@ -68,6 +78,7 @@ ConnectDialog::ConnectDialog(const QList<GameEntry>& games, QWidget* parent)
     tls_->setAccessibleName(tr("Secure connection (TLS)"));
     add(tr("&Character:"), character_);
     add(tr("Pass&word:"), password_);
+    form->addRow(QString(), remember_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton* connectButton = buttons->button(QDialogButtonBox::Ok);
     connectButton->setText(tr("&Connect"));
@@ -79,6 +90,7 @@ ConnectDialog::ConnectDialog(const QList<GameEntry>& games, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(warning_);
+    layout->addWidget(keyringNote_);
     layout->addWidget(buttons);
 
     // Host, Port, TLS, Character, Password, Connect; the list of games before them.
@@ -87,10 +99,18 @@ ConnectDialog::ConnectDialog(const QList<GameEntry>& games, QWidget* parent)
     setTabOrder(port_, tls_);
     setTabOrder(tls_, character_);
     setTabOrder(character_, password_);
-    setTabOrder(password_, connectButton);
+    setTabOrder(password_, remember_);
+    setTabOrder(remember_, connectButton);
     connect(games_box_, &QComboBox::currentIndexChanged, this, &ConnectDialog::fill);
     connect(host_, &QLineEdit::textChanged, this, &ConnectDialog::warnIfPlain);
     connect(tls_, &QCheckBox::toggled, this, &ConnectDialog::warnIfPlain);
+    // Ticked by the user: whether a keyring answers is known before the dialog closes.
+    connect(remember_, &QCheckBox::clicked, this, [this](bool on) {
+        if (on && !keyringAnswers_)
+            askKeyring();
+    });
+    if (keyringAbsent_)
+        sayKeyringAbsent();
     if (!games_.isEmpty())
         games_box_->setCurrentIndex(1);
     host_->setFocus(Qt::OtherFocusReason);
@@ -104,6 +124,44 @@ void ConnectDialog::fill(int index) {
     tls_->setChecked(game.tls);
     character_->setText(game.character);
     password_->clear();
+    ++filled_;
+    rememberedGame_ = game.passwordRemembered ? game.name() : QString();
+    remember_->setChecked(game.passwordRemembered && !keyringAbsent_);
+    if (game.passwordRemembered && !keyringAbsent_) {
+        keyring_.read(game.name(), this, [this, filled = filled_](const KeyringAnswer& answer) {
+            if (answer.state == KeyringAnswer::State::NoKeyring)
+                return sayKeyringAbsent();
+            keyringAnswers_ = true;
+            if (filled != filled_)
+                return; // another game was chosen meanwhile
+            if (answer.state == KeyringAnswer::State::NotFound)
+                remember_->setChecked(false); // taken out of the keyring since
+            else if (password_->text().isEmpty())
+                password_->setText(answer.password);
+        });
+    }
+}
+
+void ConnectDialog::askKeyring() {
+    keyring_.read(game().name(), this, [this](const KeyringAnswer& answer) {
+        if (answer.state == KeyringAnswer::State::NoKeyring)
+            sayKeyringAbsent();
+        else
+            keyringAnswers_ = true;
+    });
+}
+
+// The box stays unticked and off; later dialogs of the run start so, and ask no keyring.
+void ConnectDialog::sayKeyringAbsent() {
+    const bool first = !keyringAbsent_;
+    keyringAbsent_ = true;
+    remember_->setChecked(false);
+    remember_->setEnabled(false);
+    keyringNote_->setText(tr("No system keyring answers, so the password cannot be remembered: "
+                             "it is asked at each Connect."));
+    keyringNote_->show();
+    if (first)
+        emit keyringFoundAbsent();
 }
 
 void ConnectDialog::warnIfPlain() {
@@ -131,6 +189,15 @@ GameEntry ConnectDialog::game() const {
 
 QString ConnectDialog::password() const {
     return password_->text();
+}
+
+bool ConnectDialog::rememberPassword() const {
+    return remember_->isChecked() && !keyringAbsent_;
+}
+
+bool ConnectDialog::forgetPassword() const {
+    return !rememberedGame_.isEmpty() && game().name() == rememberedGame_ &&
+           !remember_->isChecked() && !keyringAbsent_;
 }
 
 } // namespace keelwright

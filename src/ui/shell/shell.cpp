@@ -38,7 +38,8 @@ void Shell::showExport(FileContent form, const std::string& text, ExportKind kin
 }
 
 Shell::Shell()
-    : classEditor_(std::make_unique<ClassEditorWindow>()), connection_(new GameConnection(this)) {
+    : classEditor_(std::make_unique<ClassEditorWindow>()), connection_(new GameConnection(this)),
+      keyring_(systemKeyring()) {
     listenToGame();
     listenTo(classEditor_.get());
     connect(classEditor(), &ClassEditorWindow::quitRequested, this, &Shell::askToQuit);

@@ -9,6 +9,7 @@
 #include "ui/fleet/fleet_window.h"
 #include "ui/game/game_window.h"
 #include "ui/output/output_window.h"
+#include "ui/storage/password_keyring.h"
 #include "ui/weapons/weapon_editor_window.h"
 
 #include <QObject>
@@ -21,6 +22,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace keelwright {
@@ -86,6 +88,8 @@ public:
     void sendSelected();
     GameConnection* game() const { return connection_; }
     GameWindow* gameWindow() const { return gameWindow_; }
+    // The system keyring unless tests give another.
+    void useKeyring(PasswordKeyring keyring) { keyring_ = std::move(keyring); }
 
 private:
     void listenTo(EditorWindow* editor);
@@ -97,6 +101,8 @@ private:
     void tellNothingChanged(QWidget* editor);
     void tellSystemsStay(const std::vector<std::string_view>& titles);
     void showGameState();
+    void rememberPassword();
+    void forgetPassword(const GameEntry& game);
     // Asks "Send N lines …?" (or `question`) with what the lines hold that the game may not
     // take, then sends.
     void askAndSend(const std::vector<std::string>& lines, QWidget* parent,
@@ -132,6 +138,9 @@ private:
     std::unique_ptr<GamesList> games_;     // read at the first Connect
     std::shared_ptr<LedgerStore> ledgers_; // what each game took, record by record
     QString pendingPassword_;              // of a game whose certificate the user is asked about
+    bool pendingRemember_ = false;         // into the keyring once the game took the login
+    PasswordKeyring keyring_;
+    bool keyringAbsent_ = false; // said once in the run
 };
 
 } // namespace keelwright

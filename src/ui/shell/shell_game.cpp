@@ -64,6 +64,7 @@ void warn(QWidget* parent, const QString& title, const QString& text, const char
 void Shell::listenToGame() {
     connect(connection_, &GameConnection::stateChanged, this, &Shell::showGameState);
     connect(connection_, &GameConnection::loginRefused, this, [this](const QString& words) {
+        pendingRemember_ = false; // a refused password is not kept
         warn(classEditor_.get(), tr("Connect to Game"),
              words.isEmpty() ? tr("The game did not take the login.") : words, "LoginRefused");
     });
@@ -117,6 +118,8 @@ void Shell::showGameState() {
     const bool connected = connection_->state() == GameConnection::State::Connected;
     if (connected && games_)
         games_->remember(connection_->game());
+    if (connected && pendingRemember_)
+        rememberPassword();
     if (fleet_) {
         if (connected && !ledgers_)
             ledgers_ = std::make_shared<LedgerStore>();
@@ -138,8 +141,9 @@ void Shell::forgetGame(QWidget* parent) {
         return;
     QMessageBox* box = openMessageBox(
         QMessageBox::Question, tr("Forget This Game"),
-        tr("Forget %1: its entry, the certificate trusted for it and what it took of each "
-           "record?\n\nSend Changes then sends each record whole to it.")
+        tr("Forget %1: its entry, the certificate trusted for it, its password in the system "
+           "keyring and what it took of each record?\n\nSend Changes then sends each record "
+           "whole to it.")
             .arg(game.name()),
         QMessageBox::Yes | QMessageBox::No, parent, QStringLiteral("ForgetQuestion"));
     box->setDefaultButton(QMessageBox::No);
@@ -152,6 +156,7 @@ void Shell::forgetGame(QWidget* parent) {
         if (!ledgers_)
             ledgers_ = std::make_shared<LedgerStore>();
         ledgers_->forget(game);
+        forgetPassword(games_->find(game.host, game.port).value_or(game));
         if (const auto failure = games_->forget(game.host, game.port))
             warn(classEditor_.get(), tr("Forget This Game"), *failure, "ForgetFailed");
         connection_->forgetGame();
@@ -160,12 +165,49 @@ void Shell::forgetGame(QWidget* parent) {
     present(box);
 }
 
+// The password of the game that took the login goes into the keyring; where it cannot, the user
+// is told, and it is asked at the next Connect.
+void Shell::rememberPassword() {
+    pendingRemember_ = false;
+    const GameEntry game = connection_->game();
+    keyring_.write(game.name(), pendingPassword_, this, [this, game](const KeyringAnswer& answer) {
+        const bool kept = answer.state == KeyringAnswer::State::Done;
+        if (games_)
+            games_->setPasswordRemembered(game.host, game.port, kept);
+        if (!kept)
+            warn(classEditor_.get(), tr("Connect to Game"),
+                 tr("The password of %1 could not be kept in the system keyring, so it is asked "
+                    "at the next Connect.\n\n%2")
+                     .arg(game.name(), answer.why),
+                 "KeyringFailed");
+    });
+}
+
+void Shell::forgetPassword(const GameEntry& game) {
+    if (!game.passwordRemembered)
+        return; // the keyring is asked nothing for a game it never held
+    if (games_)
+        games_->setPasswordRemembered(game.host, game.port, false);
+    keyring_.forget(game.name(), this, [this, game](const KeyringAnswer& answer) {
+        if (answer.state == KeyringAnswer::State::NoKeyring)
+            warn(classEditor_.get(), tr("Connect to Game"),
+                 tr("The password of %1 could not be taken out of the system keyring.\n\n%2")
+                     .arg(game.name(), answer.why),
+                 "KeyringFailed");
+    });
+}
+
 void Shell::showConnectDialog(QWidget* parent) {
     if (!games_)
         games_ = std::make_unique<GamesList>();
-    auto* dialog = new ConnectDialog(games_->games(), parent);
+    auto* dialog = new ConnectDialog(games_->games(), keyring_, keyringAbsent_, parent);
+    connect(dialog, &ConnectDialog::keyringFoundAbsent, this, [this] { keyringAbsent_ = true; });
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         pendingPassword_ = dialog->password();
+        pendingRemember_ = dialog->rememberPassword();
+        if (dialog->forgetPassword()) // unticked: out of the keyring at once
+            forgetPassword(games_->find(dialog->game().host, dialog->game().port)
+                               .value_or(dialog->game()));
         if (!gameWindow_)
             gameWindow_ = new GameWindow(connection_);
         connection_->connectTo(dialog->game(), pendingPassword_);

@@ -32,6 +32,7 @@ GameEntry fromJson(const QJsonObject& o) {
         std::size_t(std::max(1, o.value(QStringLiteral("maxLineBytes")).toInt(4000)));
     game.settings.timeoutMs = std::max(100, o.value(QStringLiteral("timeoutMs")).toInt(10000));
     game.settings.stopAtFirstFailure = o.value(QStringLiteral("stopAtFirstFailure")).toBool(true);
+    game.passwordRemembered = o.value(QStringLiteral("passwordRemembered")).toBool();
     const QJsonValue failures = o.value(QStringLiteral("failureAnswers"));
     if (failures.isArray()) {
         game.settings.failureAnswers.clear();
@@ -55,6 +56,7 @@ QJsonObject toJson(const GameEntry& game) {
             {QStringLiteral("maxLineBytes"), qint64(game.maxLineBytes)},
             {QStringLiteral("timeoutMs"), qint64(game.settings.timeoutMs)},
             {QStringLiteral("stopAtFirstFailure"), game.settings.stopAtFirstFailure},
+            {QStringLiteral("passwordRemembered"), game.passwordRemembered},
             {QStringLiteral("failureAnswers"), failures}};
 }
 
@@ -96,9 +98,22 @@ std::optional<GameEntry> GamesList::find(const QString& host, quint16 port) cons
 
 std::optional<QString> GamesList::remember(const GameEntry& game) {
     QList<GameEntry> games{game};
+    games.first().passwordRemembered = false;
     for (const GameEntry& other : games_) {
-        if (!(other.host.compare(game.host, Qt::CaseInsensitive) == 0 && other.port == game.port))
+        if (other.host.compare(game.host, Qt::CaseInsensitive) == 0 && other.port == game.port)
+            games.first().passwordRemembered = other.passwordRemembered;
+        else
             games.append(other);
+    }
+    return write(games);
+}
+
+std::optional<QString> GamesList::setPasswordRemembered(const QString& host, quint16 port,
+                                                        bool remembered) {
+    QList<GameEntry> games = games_;
+    for (GameEntry& game : games) {
+        if (game.host.compare(host, Qt::CaseInsensitive) == 0 && game.port == port)
+            game.passwordRemembered = remembered;
     }
     return write(games);
 }

@@ -22,6 +22,7 @@ struct GameEntry {
     QString fingerprint;             // "SHA-256: AB:CD:..." of a certificate the user trusted
     std::size_t maxLineBytes = 4000; // PennMUSH cuts longer commands at 4,095 bytes
     GameSettings settings;
+    bool passwordRemembered = false; // in the system keyring, never here
 
     QString name() const; // "host:port"
 };
@@ -35,8 +36,11 @@ public:
     const QList<GameEntry>& games() const { return games_; }
     std::optional<GameEntry> find(const QString& host, quint16 port) const;
     // Adds the game, or replaces the entry of the same host and port, first in the list; written
-    // at once. Nothing on success, else why it could not be written.
+    // at once. Nothing on success, else why it could not be written. Whether its password is
+    // remembered stays as the list has it.
     std::optional<QString> remember(const GameEntry& game);
+    std::optional<QString> setPasswordRemembered(const QString& host, quint16 port,
+                                                 bool remembered);
     // Takes the game of this host and port out of the list, written at once.
     std::optional<QString> forget(const QString& host, quint16 port);
 

@@ -5,6 +5,7 @@
 #include "ui/game/game_window.h"
 
 #include "support/fake_game.h"
+#include "support/memory_keyring.h"
 #include "support/ui_helpers.h"
 #include "ui/game/connect_dialog.h"
 #include "ui/game/game_connection.h"
@@ -171,7 +172,8 @@ TEST(ConnectDialog, FieldsByKeyboardWithTheirNamesAndAGameUsedBefore) {
     known.host = QStringLiteral("game.example.org");
     known.port = 4000;
     known.character = QStringLiteral("Star Builder");
-    auto* dialog = new ConnectDialog({known});
+    const auto keyring = std::make_shared<testing::MemoryKeyring>();
+    auto* dialog = new ConnectDialog({known}, testing::keyringOver(keyring), false);
     dialog->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
     EXPECT_EQ(dialog->windowTitle(), "Connect to Game");
@@ -188,19 +190,85 @@ TEST(ConnectDialog, FieldsByKeyboardWithTheirNamesAndAGameUsedBefore) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return host->hasFocus(); }, 2000));
     QStringList order;
     QWidget* w = host;
-    for (int steps = 0; order.size() < 6 && steps < 50; ++steps, w = w->nextInFocusChain()) {
+    for (int steps = 0; order.size() < 7 && steps < 50; ++steps, w = w->nextInFocusChain()) {
         if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().startsWith("qt_"))
             order << w->objectName() + u'=' + w->accessibleName();
     }
     EXPECT_EQ(order.join(u'|'), "txthost=Host|txtport=Port|chktls=Secure connection (TLS)|"
-                                "txtcharacter=Character|txtpassword=Password|cmdconnect=");
+                                "txtcharacter=Character|txtpassword=Password|"
+                                "chkremember=Remember password|cmdconnect=");
     EXPECT_TRUE(child<QPushButton>(dialog, "cmdconnect")->isDefault());
     QTest::keyClicks(password, "secret");
     QTest::keyClick(password, Qt::Key_Return);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(dialog->game().character, "Star Builder");
     EXPECT_EQ(dialog->password(), "secret");
+    EXPECT_FALSE(dialog->rememberPassword());
+    EXPECT_EQ(keyring->asked, 0); // a game whose password was never remembered asks no keyring
     delete dialog;
+}
+
+// A remembered password fills the field from the keyring; where no keyring answers, the dialog
+// says so and the box cannot be ticked, then or in a later dialog of the run.
+TEST(ConnectDialog, RemembersPasswordsOnlyInAKeyringThatAnswers) {
+    GameEntry remembered;
+    remembered.host = QStringLiteral("127.0.0.1");
+    remembered.character = QStringLiteral("Builder");
+    remembered.passwordRemembered = true;
+    GameEntry other = remembered;
+    other.port = 4202;
+    other.passwordRemembered = false;
+    struct Case {
+        const char* what;
+        bool present;
+        bool absentBefore;
+        bool tick; // the user ticks Remember password on the game never remembered
+        QString password;
+        bool remember;
+        int asked;
+    };
+    const Case cases[] = {
+        {"filled from the keyring", true, false, false, "builderpw", true, 1},
+        {"ticked, and the keyring answers", true, false, true, "", true, 2},
+        {"no keyring", false, false, false, "", false, 1},
+        {"no keyring, found on ticking", false, false, true, "", false, 2},
+        {"no keyring earlier in the run", false, true, true, "", false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto keyring = std::make_shared<testing::MemoryKeyring>();
+        keyring->passwords.insert(remembered.name(), "builderpw");
+        keyring->present = c.present;
+        ConnectDialog dialog({remembered, other}, testing::keyringOver(keyring), c.absentBefore);
+        int saidAbsent = 0;
+        QObject::connect(&dialog, &ConnectDialog::keyringFoundAbsent, [&] { ++saidAbsent; });
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        auto* remember = child<QCheckBox>(&dialog, "chkremember");
+        auto* note = child<QLabel>(&dialog, "lblkeyring");
+        if (c.tick) {
+            child<QComboBox>(&dialog, "cbogame")->setCurrentIndex(2);
+            remember->setFocus();
+            QTest::keyClick(remember, Qt::Key_Space);
+        }
+        QTest::qWait(100); // the keyring's answers
+        EXPECT_EQ(child<QLineEdit>(&dialog, "txtpassword")->text(), c.password);
+        EXPECT_EQ(dialog.rememberPassword(), c.remember);
+        EXPECT_EQ(remember->isChecked(), c.remember);
+        EXPECT_EQ(remember->isEnabled(), c.present);
+        EXPECT_EQ(note->isVisible(), !c.present);
+        if (!c.present) {
+            EXPECT_EQ(note->text(), "No system keyring answers, so the password cannot be "
+                                    "remembered: it is asked at each Connect.");
+        }
+        EXPECT_EQ(saidAbsent, !c.present && !c.absentBefore ? 1 : 0);
+        EXPECT_EQ(keyring->asked, c.asked);
+        // Unticked on the game it was filled from, the password is to be forgotten; never where
+        // no keyring answers, nor for a game whose password was not remembered.
+        EXPECT_FALSE(dialog.forgetPassword());
+        remember->setChecked(false);
+        EXPECT_EQ(dialog.forgetPassword(), c.present && !c.tick);
+    }
 }
 
 } // namespace

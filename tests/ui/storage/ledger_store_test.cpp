@@ -71,6 +71,21 @@ TEST(GamesList, ForgetsAGameAndKeepsTheOthers) {
     EXPECT_TRUE(GamesList(file).find("127.0.0.1", 4202).has_value());
 }
 
+// Whether a game's password is in the keyring is the list's to say: a connection's copy of the
+// entry, remembered again, does not undo it.
+TEST(GamesList, KeepsWhetherAPasswordIsRemembered) {
+    const QTemporaryDir folder;
+    const QString file = folder.path() + QStringLiteral("/games.json");
+    GamesList games(file);
+    const GameEntry game = gameAt("127.0.0.1", 4201);
+    ASSERT_EQ(games.remember(game), std::nullopt);
+    ASSERT_EQ(games.setPasswordRemembered("127.0.0.1", 4201, true), std::nullopt);
+    ASSERT_EQ(games.remember(game), std::nullopt); // its passwordRemembered is false
+    EXPECT_TRUE(GamesList(file).find("127.0.0.1", 4201)->passwordRemembered);
+    ASSERT_EQ(games.setPasswordRemembered("127.0.0.1", 4201, false), std::nullopt);
+    EXPECT_FALSE(GamesList(file).find("127.0.0.1", 4201)->passwordRemembered);
+}
+
 // A damaged file counts as never taken, and says why; a missing one is no damage.
 TEST(LedgerStore, AFileThatCannotBeTakenCountsAsNeverTakenAndSaysWhy) {
     const QTemporaryDir folder;
