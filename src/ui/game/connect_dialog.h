@@ -55,7 +55,7 @@ private:
     PasswordKeyring keyring_;
     bool keyringAbsent_;
     bool keyringAnswers_ = false;
-    int filled_ = 0; // which filling a keyring's late answer belongs to
+    int filled_ = 0;         // which filling a keyring's late answer belongs to
     QString rememberedGame_; // the game filled in, where its password is remembered
 };
 

@@ -206,8 +206,8 @@ void Shell::showConnectDialog(QWidget* parent) {
         pendingPassword_ = dialog->password();
         pendingRemember_ = dialog->rememberPassword();
         if (dialog->forgetPassword()) // unticked: out of the keyring at once
-            forgetPassword(games_->find(dialog->game().host, dialog->game().port)
-                               .value_or(dialog->game()));
+            forgetPassword(
+                games_->find(dialog->game().host, dialog->game().port).value_or(dialog->game()));
         if (!gameWindow_)
             gameWindow_ = new GameWindow(connection_);
         connection_->connectTo(dialog->game(), pendingPassword_);
