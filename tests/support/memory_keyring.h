@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <utility>
 
 namespace keelwright::testing {
 

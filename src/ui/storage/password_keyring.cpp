@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <utility>
+
 namespace keelwright {
 namespace {
 

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <utility>
 
 namespace keelwright {
 namespace {
