@@ -33,70 +33,61 @@ template <class Call> KeyringAnswer waitFor(Call call) {
     EXPECT_TRUE(got.has_value()) << "the keyring did not answer within 20 s";
     return got.value_or(KeyringAnswer{KeyringAnswer::State::NoKeyring, {}, "no answer"});
 }
+const PasswordKeyring keyring = systemKeyring();
+KeyringAnswer read(const QString& game) {
+    return waitFor([&](QObject* c, KeyringReply r) { keyring.read(game, c, std::move(r)); });
+}
+KeyringAnswer write(const QString& game, const QString& password) {
+    return waitFor(
+        [&](QObject* c, KeyringReply r) { keyring.write(game, password, c, std::move(r)); });
+}
+KeyringAnswer forget(const QString& game) {
+    return waitFor([&](QObject* c, KeyringReply r) { keyring.forget(game, c, std::move(r)); });
+}
 
 using State = KeyringAnswer::State;
 
 TEST(SystemKeyring, KeepsAPasswordUntilForgottenOrSaysNoneAnswers) {
     ASSERT_FALSE(qEnvironmentVariableIsEmpty("KEELWRIGHT_KEYRING"));
-    const PasswordKeyring keyring = systemKeyring();
     const QString game = QStringLiteral("127.0.0.1:4201");
     const QString password = QStringLiteral("wiz \u00e6r\u00f8 pass\"word");
-    const auto read = [&] {
-        return waitFor([&](QObject* c, KeyringReply r) { keyring.read(game, c, std::move(r)); });
-    };
-    const KeyringAnswer written = waitFor(
-        [&](QObject* c, KeyringReply r) { keyring.write(game, password, c, std::move(r)); });
+    const KeyringAnswer written = write(game, password);
     if (!keyringAnswers()) {
         EXPECT_EQ(written.state, State::NoKeyring);
         EXPECT_FALSE(written.why.isEmpty());
-        EXPECT_EQ(read().state, State::NoKeyring);
+        EXPECT_EQ(read(game).state, State::NoKeyring);
         return;
     }
     ASSERT_EQ(written.state, State::Done) << written.why.toStdString();
-    const KeyringAnswer found = read();
+    const KeyringAnswer found = read(game);
     EXPECT_EQ(found.state, State::Done);
     EXPECT_EQ(found.password, password);
-    // Another game's password is its own.
-    EXPECT_EQ(waitFor([&](QObject* c, KeyringReply r) {
-                  keyring.read(QStringLiteral("127.0.0.1:4202"), c, std::move(r));
-              }).state,
-              State::NotFound);
-    EXPECT_EQ(
-        waitFor([&](QObject* c, KeyringReply r) { keyring.forget(game, c, std::move(r)); }).state,
-        State::Done);
-    EXPECT_EQ(read().state, State::NotFound);
+    EXPECT_EQ(read(QStringLiteral("127.0.0.1:4202")).state, State::NotFound); // its own
+    EXPECT_EQ(forget(game).state, State::Done);
+    EXPECT_EQ(read(game).state, State::NotFound);
 }
 
 // The dialog over the real keyring: a remembered game's password fills the field, or the dialog
 // says plainly that no keyring answers.
 TEST(SystemKeyring, TheConnectDialogFillsTheRememberedPasswordOrSaysNoneAnswers) {
-    const PasswordKeyring keyring = systemKeyring();
     GameEntry game;
     game.host = QStringLiteral("127.0.0.1");
     game.port = 4203;
     game.character = QStringLiteral("Builder");
     game.passwordRemembered = true;
     if (keyringAnswers()) {
-        ASSERT_EQ(waitFor([&](QObject* c, KeyringReply r) {
-                      keyring.write(game.name(), QStringLiteral("builderpw"), c, std::move(r));
-                  }).state,
-                  State::Done);
+        ASSERT_EQ(write(game.name(), QStringLiteral("builderpw")).state, State::Done);
     }
-    {
-        ConnectDialog dialog({game}, keyring, false);
-        dialog.show();
-        auto* password = testing::child<QLineEdit>(&dialog, "txtpassword");
-        auto* note = testing::child<QLabel>(&dialog, "lblkeyring");
-        (void)QTest::qWaitFor([&] { return !password->text().isEmpty() || note->isVisible(); },
-                              20000);
-        EXPECT_EQ(password->text(), keyringAnswers() ? "builderpw" : "");
-        EXPECT_EQ(note->isVisible(), !keyringAnswers());
-        EXPECT_EQ(testing::child<QCheckBox>(&dialog, "chkremember")->isEnabled(), keyringAnswers());
-    }
-    if (keyringAnswers()) {
-        (void)waitFor(
-            [&](QObject* c, KeyringReply r) { keyring.forget(game.name(), c, std::move(r)); });
-    }
+    ConnectDialog dialog({game}, keyring, false);
+    dialog.show();
+    auto* password = testing::child<QLineEdit>(&dialog, "txtpassword");
+    auto* note = testing::child<QLabel>(&dialog, "lblkeyring");
+    (void)QTest::qWaitFor([&] { return !password->text().isEmpty() || note->isVisible(); }, 20000);
+    EXPECT_EQ(password->text(), keyringAnswers() ? "builderpw" : "");
+    EXPECT_EQ(note->isVisible(), !keyringAnswers());
+    EXPECT_EQ(testing::child<QCheckBox>(&dialog, "chkremember")->isEnabled(), keyringAnswers());
+    if (keyringAnswers())
+        (void)forget(game.name());
 }
 
 } // namespace
