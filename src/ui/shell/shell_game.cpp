@@ -156,7 +156,7 @@ void Shell::forgetGame(QWidget* parent) {
         if (!ledgers_)
             ledgers_ = std::make_shared<LedgerStore>();
         ledgers_->forget(game);
-        forgetPassword(games_->find(game.host, game.port).value_or(game));
+        forgetPassword(game);
         if (const auto failure = games_->forget(game.host, game.port))
             warn(classEditor_.get(), tr("Forget This Game"), *failure, "ForgetFailed");
         connection_->forgetGame();
@@ -183,11 +183,13 @@ void Shell::rememberPassword() {
     });
 }
 
+// Whether the keyring holds the game's password is the games list's to say.
 void Shell::forgetPassword(const GameEntry& game) {
-    if (!game.passwordRemembered)
+    const std::optional<GameEntry> known =
+        games_ ? games_->find(game.host, game.port) : std::nullopt;
+    if (!known || !known->passwordRemembered)
         return; // the keyring is asked nothing for a game it never held
-    if (games_)
-        games_->setPasswordRemembered(game.host, game.port, false);
+    games_->setPasswordRemembered(game.host, game.port, false);
     keyring_.forget(game.name(), this, [this, game](const KeyringAnswer& answer) {
         if (answer.state == KeyringAnswer::State::NoKeyring)
             warn(classEditor_.get(), tr("Connect to Game"),
@@ -206,8 +208,7 @@ void Shell::showConnectDialog(QWidget* parent) {
         pendingPassword_ = dialog->password();
         pendingRemember_ = dialog->rememberPassword();
         if (dialog->forgetPassword()) // unticked: out of the keyring at once
-            forgetPassword(
-                games_->find(dialog->game().host, dialog->game().port).value_or(dialog->game()));
+            forgetPassword(dialog->game());
         if (!gameWindow_)
             gameWindow_ = new GameWindow(connection_);
         connection_->connectTo(dialog->game(), pendingPassword_);
