@@ -13,13 +13,19 @@ source "$(dirname "$0")/x_session.sh"
 
 # Filters the fleet's rows on TEXT and opens the first it leaves by Enter. The folder is read on
 # a thread of its own, so the rows may not be there yet when the filter's Enter comes: Enter is
-# sent again until the window titled TITLE shows.
+# sent again until the window titled TITLE shows; a loaded machine may drop typed keys too, so the
+# filter is typed afresh once more if need be.
 open_first_row() { # text, title
-    xdotool key --clearmodifiers ctrl+f
-    xdotool type --delay 20 "$1"
-    sleep 0.5
-    xdotool key Return # from the filter to the rows it left
-    press_until "$fleet" Return shown "$2" || { echo "no window titled '$2' opened" >&2; exit 1; }
+    for _ in 1 2; do
+        focus_window "$fleet"
+        xdotool key --clearmodifiers ctrl+f ctrl+a BackSpace
+        xdotool type --delay 20 "$1"
+        sleep 0.5
+        xdotool key Return # from the filter to the rows it left
+        press_until "$fleet" Return shown "$2" && return 0
+    done
+    echo "no window titled '$2' opened" >&2
+    exit 1
 }
 
 folder="$HOME/saved-fleet"
